@@ -1,0 +1,91 @@
+// The one position of the process and its incremental bookkeeping. Everyone reads it; only the
+// functions of position/ write the board, the counts, the masks and the groups.
+#pragma once
+
+#include <cstdint>
+
+constexpr int MAX_BOARD_SIZE = 16;
+constexpr int BOARD_STRIDE = 18;      // padded board: rows and columns 0 and N + 1 are border
+constexpr int MAX_PIECES = 128;       // ids 0..63 side 0, 64..127 side 1
+constexpr int NO_PIECE = -64;         // cell code of an empty square minus 64
+
+// Cell codes of the padded board.
+constexpr int32_t EMPTY_CELL = 0;
+constexpr int32_t BORDER_CELL = -1;
+constexpr int32_t PIECE_CODE_BASE = 64;  // code = piece id + 64
+
+// Directions 0..7, clockwise from up-left; the opposite of d is (d + 4) & 7. Bit d of a direction
+// mask stands for direction d. Odd directions are orthogonal, even ones diagonal.
+constexpr int DirectionOffsets[8] = {-19, -18, -17, 1, 19, 18, 17, -1};
+constexpr int DirRowDelta[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
+constexpr int DirColDelta[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
+
+constexpr int boardIndex(int row, int col) { return row * BOARD_STRIDE + col; }
+constexpr int sideOfPiece(int id) { return id >> 6; }
+
+struct PieceRecord {
+    int32_t row;            // square of the piece; kept while the piece is captured
+    int32_t col;
+    bool onBoard;           // 1 while on the board, 0 while captured
+    int32_t moveCount;      // bits set in moveDirs
+    int32_t captureCount;   // bits set in captureDirs
+    uint32_t moveDirs;      // bit d: the piece has a legal move in direction d
+    uint32_t captureDirs;   // bit d: that move lands on an enemy piece
+    int32_t group;          // id of the group's namesake piece
+    int64_t stamp;          // time stamp shared by the group; 64-bit so it never wraps
+    int32_t weight;         // member tally of the group named after this piece (bookkeeping only)
+};
+
+struct GameState {
+    int32_t boardSize;            // N, 4..16, fixed for the whole run
+    int32_t setupNumber;          // initial arrangement 0..8
+    int32_t sideToMove;           // 0 or 1; side 0 moves first
+    int32_t board[BOARD_STRIDE][BOARD_STRIDE];  // 0 empty, -1 border, 64 + piece id for a piece
+
+    int32_t pieceCount[2];        // pieces of each side on the board
+    int32_t sideMoveCount[2];     // legal moves of each side (sum of moveCount)
+    int32_t sideCaptureCount[2];  // capturing moves of each side (sum of captureCount)
+
+    // Pieces of both sides per line.
+    int32_t colCount[16];         // index col - 1
+    int32_t antiDiagCount[31];    // index row + col - 2
+    int32_t rowCount[16];         // index row - 1
+    int32_t diagCount[31];        // index row - col + N - 1
+
+    // Pieces of one side per line: the eight projections of the evaluation.
+    int32_t side2ColMinusRowCount[2][46];  // index 2*col - row + N - 2
+    int32_t sideColCount[2][16];           // index col - 1
+    int32_t sideRowPlus2ColCount[2][46];   // index row + 2*col - 3
+    int32_t sideAntiDiagCount[2][31];      // index row + col - 2
+    int32_t side2RowPlusColCount[2][46];   // index 2*row + col - 3
+    int32_t sideRowCount[2][16];           // index row - 1
+    int32_t side2RowMinusColCount[2][46];  // index 2*row - col + N - 2
+    int32_t sideDiagCount[2][31];          // index row - col + N - 1
+
+    PieceRecord pieces[MAX_PIECES];
+    int32_t nextPieceId[2];       // next free id of each side
+    int32_t groupCount[2];        // 8-connected groups of each side's pieces
+    int64_t stampCounter;         // last group stamp handed out; 64-bit so it never wraps
+
+    // Values kept by the search, the evaluation and the game history.
+    int32_t searchPly;            // moves made from the root of the current search
+    int32_t remainingDepth;       // remaining depth of the node being searched
+    uint32_t evaluationCount;     // evaluations since the start of the current think
+    int32_t obstruction;          // scratch value of the evaluation
+    int32_t groupCountCopy;       // scratch value of the evaluation
+    int32_t historyPosition;      // moves of the game line applied to the board
+};
+
+extern GameState game;
+
+// The padded board as one array indexed by boardIndex(row, col).
+inline int32_t* boardCells() { return &game.board[0][0]; }
+
+// resetPosition() prepares an empty board of size game.boardSize: border cells -1, playing squares
+// 0, line counts and move counts 0, no pieces. It leaves the piece records, the groups, the stamp
+// counter and sideToMove alone, so it runs once on the zero state of a fresh process.
+void resetPosition();
+
+// clearGameState() zeroes the whole record, as at process start. The desktop program never needs
+// it; the tool and the tests use it to set up one position after another in one process.
+void clearGameState();

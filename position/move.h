@@ -1,0 +1,24 @@
+// A move and the two fixed sequences that make it on the one position and take it back.
+#pragma once
+
+#include <cstdint>
+
+struct Move {
+    int32_t fromRow;
+    int32_t fromCol;
+    int32_t toRow;
+    int32_t toCol;
+    int32_t piece;      // id of the moving piece
+    int32_t direction;  // 0..7
+    int32_t distance;   // squares moved = line count at generation
+    int32_t captured;   // id of the captured piece, or negative (-64) when nothing is captured
+    int32_t score;      // static or searched value, seen from the mover
+};
+
+// makeMove() applies a legal move of the side to move; it does not flip sideToMove.
+void makeMove(const Move& m);
+// unmakeMove() takes back the move that makeMove applied, with sideToMove back at the mover.
+void unmakeMove(const Move& m);
+
+// buildMove() fills the fields of piece id's move in direction d from the current position.
+Move buildMove(int id, int d);

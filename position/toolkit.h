@@ -1,0 +1,18 @@
+// The logic's one way out to the toolkit. The desktop program fills it with FLTK calls, the
+// command-line tool with a clock, tests with fakes; by default every hook does nothing.
+#pragma once
+
+struct ToolkitHooks {
+    void (*processEvents)();                   // let pending events run (Fl::check)
+    void (*armThinkTimeout)(double seconds);   // one-shot time-out that calls onThinkTimeout
+    void (*cancelThinkTimeout)();              // remove it, fired or not
+    void (*showProgress)();                    // show the two search outputs
+    void (*hideProgress)();                    // hide them again
+    void (*setExploring)(const char* text);    // root move being searched
+    void (*setAtDepth)(const char* text);      // depth of the current iteration
+};
+
+extern ToolkitHooks toolkit;
+
+// Restores the do-nothing hooks.
+void resetToolkitHooks();
