@@ -5,7 +5,7 @@
 #include <cstdint>
 
 // RingSplitTable[mask] = (number of separate runs among the own neighbours in mask) - 1.
-extern const int8_t RingSplitTable[256];
+extern const int8_t (&RingSplitTable)[256];
 
 // Called by placePiece / removePiece once the cell has been written.
 void joinGroupsOnPlace(int id);

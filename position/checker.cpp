@@ -1,0 +1,248 @@
+#include "position/checker.h"
+
+#include <cstring>
+#include <sstream>
+
+#include "position/game_state.h"
+
+namespace {
+
+// The twelve line families as (row, col) -> count index functions, computed from the board alone.
+struct Family {
+    const char* name;
+    int (*index)(int row, int col, int n);
+};
+const Family kFamilies[] = {
+    {"row", [](int r, int, int) { return r - 1; }},
+    {"col", [](int, int c, int) { return c - 1; }},
+    {"diag", [](int r, int c, int n) { return r - c + n - 1; }},
+    {"antiDiag", [](int r, int c, int) { return r + c - 2; }},
+    {"2col-row", [](int r, int c, int n) { return 2 * c - r + n - 2; }},
+    {"row+2col", [](int r, int c, int) { return r + 2 * c - 3; }},
+    {"2row+col", [](int r, int c, int) { return 2 * r + c - 3; }},
+    {"2row-col", [](int r, int c, int n) { return 2 * r - c + n - 2; }},
+};
+
+// The incremental tables of each family: both sides together (null where only per-side exists),
+// then per side, with the number of lines in use.
+struct Tables {
+    const int32_t* both;
+    const int32_t* side0;
+    const int32_t* side1;
+    int lines;
+};
+
+Tables tablesOf(int family, int n) {
+    const GameState& g = game;
+    switch (family) {
+        case 0: return {g.rowCount, g.sideRowCount[0], g.sideRowCount[1], n};
+        case 1: return {g.colCount, g.sideColCount[0], g.sideColCount[1], n};
+        case 2: return {g.diagCount, g.sideDiagCount[0], g.sideDiagCount[1], 2 * n - 1};
+        case 3: return {g.antiDiagCount, g.sideAntiDiagCount[0], g.sideAntiDiagCount[1], 2 * n - 1};
+        case 4: return {nullptr, g.side2ColMinusRowCount[0], g.side2ColMinusRowCount[1], 3 * n - 2};
+        case 5: return {nullptr, g.sideRowPlus2ColCount[0], g.sideRowPlus2ColCount[1], 3 * n - 2};
+        case 6: return {nullptr, g.side2RowPlusColCount[0], g.side2RowPlusColCount[1], 3 * n - 2};
+        default: return {nullptr, g.side2RowMinusColCount[0], g.side2RowMinusColCount[1], 3 * n - 2};
+    }
+}
+
+bool onBoard(int row, int col, int n) { return row >= 1 && row <= n && col >= 1 && col <= n; }
+
+// Number of pieces of both sides on the whole line through (row, col) along direction d.
+int lineLength(int row, int col, int d, int n) {
+    int count = 1;
+    for (int sense : {1, -1}) {
+        int r = row + sense * DirRowDelta[d], c = col + sense * DirColDelta[d];
+        for (; onBoard(r, c, n); r += sense * DirRowDelta[d], c += sense * DirColDelta[d])
+            if (game.board[r][c] > 0) ++count;
+    }
+    return count;
+}
+
+// The rule of movement, walked square by square: exactly lineLength squares, over own pieces but
+// not enemy ones, landing on an empty square or an enemy piece inside the board.
+void movesByRule(int row, int col, int n, uint32_t& moveDirs, uint32_t& captureDirs) {
+    const int side = game.board[row][col] >> 7;
+    moveDirs = captureDirs = 0;
+    for (int d = 0; d < 8; ++d) {
+        const int k = lineLength(row, col, d, n);
+        const int tr = row + k * DirRowDelta[d], tc = col + k * DirColDelta[d];
+        if (!onBoard(tr, tc, n)) continue;
+        bool blocked = false;
+        for (int step = 1; step < k; ++step) {
+            const int32_t c = game.board[row + step * DirRowDelta[d]][col + step * DirColDelta[d]];
+            if (c > 0 && (c >> 7) != side) blocked = true;
+        }
+        const int32_t target = game.board[tr][tc];
+        if (blocked || (target > 0 && (target >> 7) == side)) continue;
+        moveDirs |= 1u << d;
+        if (target > 0) captureDirs |= 1u << d;
+    }
+}
+
+int bitCount(uint32_t v) { return __builtin_popcount(v); }
+
+class Report {
+  public:
+    bool failed() const { return !text_.str().empty(); }
+    std::string text() const { return text_.str(); }
+    template <typename T>
+    bool expect(const char* what, T incremental, T fromScratch) {
+        if (failed() || incremental == fromScratch) return !failed();
+        text_ << what << ": incremental " << incremental << ", from the board " << fromScratch;
+        return false;
+    }
+
+  private:
+    std::ostringstream text_;
+};
+
+// Labels the 8-connected groups of each side by flooding; returns the number per side and fills
+// component[row][col] with a group number (-1 where no piece stands).
+void floodGroups(int n, int component[18][18], int groups[2]) {
+    groups[0] = groups[1] = 0;
+    std::memset(component, -1, sizeof(int) * 18 * 18);
+    int stack[256];
+    int next = 0;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            if (game.board[r][c] <= 0 || component[r][c] >= 0) continue;
+            const int side = game.board[r][c] >> 7;
+            ++groups[side];
+            const int label = next++;
+            int top = 0;
+            component[r][c] = label;
+            stack[top++] = r * 18 + c;
+            while (top > 0) {
+                const int cell = stack[--top];
+                for (int d = 0; d < 8; ++d) {
+                    const int nr = cell / 18 + DirRowDelta[d], nc = cell % 18 + DirColDelta[d];
+                    if (!onBoard(nr, nc, n) || component[nr][nc] >= 0) continue;
+                    if (game.board[nr][nc] <= 0 || (game.board[nr][nc] >> 7) != side) continue;
+                    component[nr][nc] = label;
+                    stack[top++] = nr * 18 + nc;
+                }
+            }
+        }
+}
+
+void checkCells(Report& report, int n) {
+    for (int r = 0; r <= n + 1; ++r)
+        for (int c = 0; c <= n + 1; ++c) {
+            const int32_t code = game.board[r][c];
+            std::ostringstream where;
+            where << "cell (" << r << "," << c << ")";
+            if (!onBoard(r, c, n)) {
+                report.expect(where.str().c_str(), code, BORDER_CELL);
+                continue;
+            }
+            if (code == EMPTY_CELL) continue;
+            const int id = code - PIECE_CODE_BASE;
+            const bool validId = code >= 64 && code <= 191 && id < game.nextPieceId[id >> 6];
+            report.expect((where.str() + " holds a valid piece id").c_str(), validId, true);
+            if (report.failed()) return;
+            const PieceRecord& p = game.pieces[id];
+            report.expect((where.str() + " piece row").c_str(), p.row, r);
+            report.expect((where.str() + " piece col").c_str(), p.col, c);
+            report.expect((where.str() + " piece onBoard").c_str(), p.onBoard, true);
+        }
+}
+
+void checkLineCounts(Report& report, int n) {
+    for (int f = 0; f < 8; ++f) {
+        const Tables t = tablesOf(f, n);
+        int both[46] = {}, perSide[2][46] = {};
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c) {
+                if (game.board[r][c] <= 0) continue;
+                const int i = kFamilies[f].index(r, c, n);
+                ++both[i];
+                ++perSide[game.board[r][c] >> 7][i];
+            }
+        for (int i = 0; i < t.lines; ++i) {
+            std::ostringstream what;
+            what << kFamilies[f].name << " count " << i;
+            if (t.both) report.expect(what.str().c_str(), t.both[i], both[i]);
+            report.expect((what.str() + " side 0").c_str(), t.side0[i], perSide[0][i]);
+            report.expect((what.str() + " side 1").c_str(), t.side1[i], perSide[1][i]);
+        }
+    }
+}
+
+void checkPieces(Report& report, int n) {
+    int pieces[2] = {0, 0}, moves[2] = {0, 0}, captures[2] = {0, 0};
+    for (int side = 0; side < 2; ++side)
+        for (int id = 64 * side; id < game.nextPieceId[side]; ++id) {
+            const PieceRecord& p = game.pieces[id];
+            std::ostringstream who;
+            who << "piece " << id;
+            uint32_t moveDirs = 0, captureDirs = 0;
+            if (p.onBoard) {
+                ++pieces[side];
+                report.expect((who.str() + " on its square").c_str(), game.board[p.row][p.col], id + 64);
+                if (report.failed()) return;
+                movesByRule(p.row, p.col, n, moveDirs, captureDirs);
+            }
+            report.expect((who.str() + " moveDirs").c_str(), p.moveDirs, moveDirs);
+            report.expect((who.str() + " captureDirs").c_str(), p.captureDirs, captureDirs);
+            report.expect((who.str() + " moveCount").c_str(), p.moveCount, bitCount(moveDirs));
+            report.expect((who.str() + " captureCount").c_str(), p.captureCount, bitCount(captureDirs));
+            moves[side] += bitCount(moveDirs);
+            captures[side] += bitCount(captureDirs);
+        }
+    for (int side = 0; side < 2; ++side) {
+        const std::string s = " side " + std::to_string(side);
+        report.expect(("pieceCount" + s).c_str(), game.pieceCount[side], pieces[side]);
+        report.expect(("sideMoveCount" + s).c_str(), game.sideMoveCount[side], moves[side]);
+        report.expect(("sideCaptureCount" + s).c_str(), game.sideCaptureCount[side], captures[side]);
+    }
+}
+
+// Each flooded group must carry one group id and one stamp, named after a member, and no two
+// groups may share an id; the number of groups must match groupCount.
+void checkGroups(Report& report, int n) {
+    int component[18][18];
+    int groups[2];
+    floodGroups(n, component, groups);
+    report.expect("groupCount side 0", game.groupCount[0], groups[0]);
+    report.expect("groupCount side 1", game.groupCount[1], groups[1]);
+    int idOf[256], ownerOf[MAX_PIECES];
+    int64_t stampOf[256];
+    std::memset(idOf, -1, sizeof idOf);
+    std::memset(ownerOf, -1, sizeof ownerOf);
+    for (int r = 1; r <= n && !report.failed(); ++r)
+        for (int c = 1; c <= n && !report.failed(); ++c) {
+            if (game.board[r][c] <= 0) continue;
+            const PieceRecord& p = game.pieces[game.board[r][c] - 64];
+            const int label = component[r][c];
+            std::ostringstream where;
+            where << "group of (" << r << "," << c << ")";
+            if (idOf[label] < 0) {
+                idOf[label] = p.group;
+                stampOf[label] = p.stamp;
+                const PieceRecord& namesake = game.pieces[p.group];
+                const bool namesakeInGroup =
+                    namesake.onBoard && component[namesake.row][namesake.col] == label &&
+                    game.board[namesake.row][namesake.col] == p.group + 64;
+                report.expect((where.str() + " has its namesake in it").c_str(), namesakeInGroup, true);
+                report.expect((where.str() + " id used once").c_str(), ownerOf[p.group], -1);
+                ownerOf[p.group] = label;
+                report.expect((where.str() + " stamp not ahead of the counter").c_str(),
+                              p.stamp <= game.stampCounter, true);
+            }
+            report.expect((where.str() + " id").c_str(), p.group, idOf[label]);
+            report.expect((where.str() + " stamp").c_str(), p.stamp, stampOf[label]);
+        }
+}
+
+}  // namespace
+
+std::string checkPosition() {
+    Report report;
+    const int n = game.boardSize;
+    checkCells(report, n);
+    if (!report.failed()) checkLineCounts(report, n);
+    if (!report.failed()) checkPieces(report, n);
+    if (!report.failed()) checkGroups(report, n);
+    return report.text();
+}

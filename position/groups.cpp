@@ -1,0 +1,204 @@
+#include "position/groups.h"
+
+#include "position/game_state.h"
+
+namespace {
+
+// ringSplitEntry() counts the runs among the neighbour squares in mask: two neighbours are in one
+// run when their squares touch (rows and columns differ by at most 1). Returns runs - 1.
+constexpr int8_t ringSplitEntry(int mask) {
+    int component[8] = {-1, -1, -1, -1, -1, -1, -1, -1};
+    int runs = 0;
+    for (int start = 0; start < 8; ++start) {
+        if (!(mask & (1 << start)) || component[start] >= 0) continue;
+        // Flood one run; eight squares need at most eight passes.
+        component[start] = runs;
+        for (int pass = 0; pass < 8; ++pass) {
+            for (int a = 0; a < 8; ++a) {
+                if (component[a] != runs) continue;
+                for (int b = 0; b < 8; ++b) {
+                    if (!(mask & (1 << b)) || component[b] >= 0) continue;
+                    const int dr = DirRowDelta[a] - DirRowDelta[b];
+                    const int dc = DirColDelta[a] - DirColDelta[b];
+                    if (dr >= -1 && dr <= 1 && dc >= -1 && dc <= 1) component[b] = runs;
+                }
+            }
+        }
+        ++runs;
+    }
+    return static_cast<int8_t>(runs - 1);
+}
+
+struct RingTable {
+    int8_t entries[256];
+    constexpr RingTable() : entries() {
+        for (int mask = 0; mask < 256; ++mask) entries[mask] = ringSplitEntry(mask);
+    }
+};
+constexpr RingTable ringTable;
+
+// The group work list: a FIFO of piece ids, empty between operations. Pieces are labelled when they
+// are appended, so each enters at most once per operation and 64 places (one side) suffice.
+int workList[64];
+int workHead = 0;
+int workTail = 0;
+
+inline void appendWork(int id) { workList[workTail++] = id; }
+inline int takeWork() { return workList[workHead++]; }
+inline bool workLeft() {
+    if (workHead < workTail) return true;
+    workHead = workTail = 0;
+    return false;
+}
+
+inline int ownBits(int id) { return (id + PIECE_CODE_BASE) & 0xC0; }
+inline int cellOf(int id) { return boardIndex(game.pieces[id].row, game.pieces[id].col); }
+
+// The scans skip the neighbours that touch the one just found: three places after an orthogonal
+// direction, two after a diagonal one.
+inline int skipAfter(int d) { return d & 1 ? d - 3 : d - 2; }
+
+}  // namespace
+
+const int8_t (&RingSplitTable)[256] = ringTable.entries;
+
+// joinGroupsOnPlace() makes the new piece a group of its own, then joins it into each neighbouring
+// group of its side. The first group met keeps its id; every other group met is relabelled into it.
+void joinGroupsOnPlace(int id) {
+    const int s = id >> 6;
+    const int own = ownBits(id);
+    const int x = cellOf(id);
+    const int32_t* cells = boardCells();
+    PieceRecord& p = game.pieces[id];
+
+    ++game.groupCount[s];
+    ++game.stampCounter;
+    p.group = id;
+    p.stamp = game.stampCounter;
+    p.weight = 1;
+
+    int d = 7;
+    while (d >= 0) {
+        const int32_t c = cells[x + DirectionOffsets[d]];
+        if ((c & 0xC0) != own) {
+            --d;
+            continue;
+        }
+        const int q = c - PIECE_CODE_BASE;
+        const int g1 = game.pieces[q].group;
+        const int g0 = p.group;
+        if (g1 != g0) {
+            --game.groupCount[s];
+            if (g0 == id) {
+                p.group = g1;
+                p.stamp = game.pieces[q].stamp;
+                ++game.pieces[g1].weight;
+            } else {
+                mergeGroups(g1, g0);
+            }
+        }
+        d = skipAfter(d);
+    }
+}
+
+// mergeGroups() relabels every piece of group x into group y, flooding from x's namesake.
+void mergeGroups(int x, int y) {
+    const int32_t* cells = boardCells();
+    const int own = ownBits(x);
+    const int64_t stamp = game.pieces[y].stamp;
+    game.pieces[x].group = y;
+    appendWork(x);
+    while (workLeft()) {
+        const int t = takeWork();
+        game.pieces[t].stamp = stamp;
+        ++game.pieces[y].weight;
+        const int cell = cellOf(t);
+        for (int d = 7; d >= 0; --d) {
+            const int32_t c = cells[cell + DirectionOffsets[d]];
+            if ((c & 0xC0) != own) continue;
+            PieceRecord& q = game.pieces[c - PIECE_CODE_BASE];
+            if (q.group != x) continue;
+            q.group = y;
+            appendWork(c - PIECE_CODE_BASE);
+        }
+    }
+}
+
+// regroupFrom() floods the group that z now belongs to, giving it the id z and a fresh stamp.
+void regroupFrom(int z) {
+    const int32_t* cells = boardCells();
+    const int own = ownBits(z);
+    const int64_t stamp = ++game.stampCounter;
+    game.pieces[z].weight = 0;
+    game.pieces[z].stamp = stamp;
+    appendWork(z);
+    while (workLeft()) {
+        const int t = takeWork();
+        game.pieces[t].group = z;
+        ++game.pieces[z].weight;
+        const int cell = cellOf(t);
+        for (int d = 7; d >= 0; --d) {
+            const int32_t c = cells[cell + DirectionOffsets[d]];
+            if ((c & 0xC0) != own) continue;
+            PieceRecord& q = game.pieces[c - PIECE_CODE_BASE];
+            if (q.stamp == stamp) continue;
+            q.stamp = stamp;
+            appendWork(c - PIECE_CODE_BASE);
+        }
+    }
+}
+
+// splitGroupOnRemove() takes the removed piece's group as gone, then counts back each part that is
+// left. Only a namesake's removal or a neighbour pattern that may have split the group floods.
+void splitGroupOnRemove(int id) {
+    const int s = id >> 6;
+    const int own = ownBits(id);
+    const int x = cellOf(id);
+    const int32_t* cells = boardCells();
+
+    --game.groupCount[s];
+    if (game.pieces[id].group == id) {
+        // The namesake is gone: every part of the old group is renamed after a neighbour.
+        int d = 7;
+        while (d >= 0) {
+            const int32_t c = cells[x + DirectionOffsets[d]];
+            if ((c & 0xC0) != own) {
+                --d;
+                continue;
+            }
+            const int q = c - PIECE_CODE_BASE;
+            if (game.pieces[q].group == id) {
+                ++game.groupCount[s];
+                regroupFrom(q);
+            }
+            d = skipAfter(d);
+        }
+        return;
+    }
+
+    const int64_t stampBefore = game.stampCounter;
+    int mask = 0;
+    for (int d = 0; d < 8; ++d)
+        if ((cells[x + DirectionOffsets[d]] & 0xC0) == own) mask |= 1 << d;
+    const int runs = RingSplitTable[mask];
+    if (runs <= 0) {
+        game.groupCount[s] += runs + 1;
+        return;
+    }
+    // The group may have split: flood from one piece of each run not yet reached by a flood of
+    // this removal. Stamps are 64-bit and only grow, so "not reached" is a plain comparison.
+    int d = 7;
+    while (d >= 0) {
+        const int32_t c = cells[x + DirectionOffsets[d]];
+        if ((c & 0xC0) != own) {
+            --d;
+            continue;
+        }
+        const int q = c - PIECE_CODE_BASE;
+        if (game.pieces[q].stamp <= stampBefore) {
+            ++game.groupCount[s];
+            regroupFrom(q);
+        }
+        d = skipAfter(d);
+    }
+}

@@ -1,0 +1,17 @@
+// The tool's commands, one function each. Each returns the process exit status; output goes to
+// standard output, a usage error to standard error as one line with status 2.
+#pragma once
+
+#include <string>
+
+#include "tools/options.h"
+
+// setUpGame() starts the game of the options and plays their moves through the game history.
+// Returns "" or the message naming the offending move and its number.
+std::string setUpGame(const CliOptions& options);
+
+// usageError() prints "tarnwick-cli: MESSAGE" to standard error and returns 2.
+int usageError(const std::string& message);
+
+int commandShow(const CliOptions& options);
+int commandPerft(const CliOptions& options);

@@ -1,0 +1,27 @@
+// tarnwick-cli: analysis of positions from the command line, without a display.
+
+#include <cstdio>
+#include <map>
+
+#include "tools/commands.h"
+#include "tools/options.h"
+
+int main(int argc, char** argv) {
+    CliOptions options;
+    const std::string error = parseOptions(argc, argv, options);
+    if (!error.empty()) return usageError(error);
+    if (options.help) {
+        std::fputs(USAGE, stdout);
+        return 0;
+    }
+    const std::map<std::string, int (*)(const CliOptions&)> commands = {
+        {"show", commandShow},
+        {"perft", commandPerft},
+    };
+    if (options.command.empty()) return usageError("no command given (see --help)");
+    const auto command = commands.find(options.command);
+    if (command == commands.end()) return usageError("unknown command '" + options.command + "'");
+    const std::string gameError = setUpGame(options);
+    if (!gameError.empty()) return usageError(gameError);
+    return command->second(options);
+}
