@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "position/game_state.h"
 #include "position/move.h"
 
 constexpr int32_t NO_SCORE = -2147483647;
@@ -20,4 +21,13 @@ extern SearchState searchState;
 
 inline bool isOrdinaryScore(int32_t s) { return s > -DECIDED_BOUND && s < DECIDED_BOUND; }
 
+// NO_MOVE is what a root search leaves in bestMove when the side to move has no legal move:
+// no squares, no piece, nothing captured, worth NO_SCORE.
+constexpr Move NO_MOVE = {0, 0, 0, 0, -1, 0, 0, NO_PIECE, NO_SCORE};
+inline bool isNoMove(const Move& m) { return m.piece < 0; }
+
+// search() returns the fail-soft value of the position for the side to move, searched to
+// game.remainingDepth (>= 1) plies within the window (alpha, beta). The position, sideToMove,
+// searchPly and remainingDepth are as on entry when it returns. At searchPly 0 it also writes
+// searchState.bestMove (NO_MOVE when the side to move has no legal move).
 int32_t search(int32_t alpha, int32_t beta);
