@@ -82,20 +82,30 @@ void movesByRule(int row, int col, int n, uint32_t& moveDirs, uint32_t& captureD
 
 int bitCount(uint32_t v) { return __builtin_popcount(v); }
 
+// Report keeps the first difference found. The description is built only when a check fails, so
+// checking a sound position costs no string work.
 class Report {
   public:
-    bool failed() const { return !text_.str().empty(); }
-    std::string text() const { return text_.str(); }
-    template <typename T>
-    bool expect(const char* what, T incremental, T fromScratch) {
-        if (failed() || incremental == fromScratch) return !failed();
-        text_ << what << ": incremental " << incremental << ", from the board " << fromScratch;
-        return false;
+    bool failed() const { return !text_.empty(); }
+    const std::string& text() const { return text_; }
+    template <typename T, typename Describe>
+    void expect(T incremental, T fromScratch, Describe describe) {
+        if (failed() || incremental == fromScratch) return;
+        std::ostringstream out;
+        out << describe() << ": incremental " << incremental << ", from the board " << fromScratch;
+        text_ = out.str();
     }
 
   private:
-    std::ostringstream text_;
+    std::string text_;
 };
+
+std::string at(const char* what, int a, int b = -1) {
+    std::ostringstream out;
+    out << what << " " << a;
+    if (b >= 0) out << "," << b;
+    return out.str();
+}
 
 // Labels the 8-connected groups of each side by flooding; returns the number per side and fills
 // component[row][col] with a group number (-1 where no piece stands).
@@ -130,21 +140,19 @@ void checkCells(Report& report, int n) {
     for (int r = 0; r <= n + 1; ++r)
         for (int c = 0; c <= n + 1; ++c) {
             const int32_t code = game.board[r][c];
-            std::ostringstream where;
-            where << "cell (" << r << "," << c << ")";
             if (!onBoard(r, c, n)) {
-                report.expect(where.str().c_str(), code, BORDER_CELL);
+                report.expect(code, BORDER_CELL, [&] { return at("border cell", r, c); });
                 continue;
             }
             if (code == EMPTY_CELL) continue;
             const int id = code - PIECE_CODE_BASE;
             const bool validId = code >= 64 && code <= 191 && id < game.nextPieceId[id >> 6];
-            report.expect((where.str() + " holds a valid piece id").c_str(), validId, true);
+            report.expect(validId, true, [&] { return at("valid piece code on cell", r, c); });
             if (report.failed()) return;
             const PieceRecord& p = game.pieces[id];
-            report.expect((where.str() + " piece row").c_str(), p.row, r);
-            report.expect((where.str() + " piece col").c_str(), p.col, c);
-            report.expect((where.str() + " piece onBoard").c_str(), p.onBoard, true);
+            report.expect(p.row, r, [&] { return at("row of the piece on cell", r, c); });
+            report.expect(p.col, c, [&] { return at("col of the piece on cell", r, c); });
+            report.expect(p.onBoard, true, [&] { return at("onBoard of the piece on cell", r, c); });
         }
 }
 
@@ -159,12 +167,11 @@ void checkLineCounts(Report& report, int n) {
                 ++both[i];
                 ++perSide[game.board[r][c] >> 7][i];
             }
+        const char* name = kFamilies[f].name;
         for (int i = 0; i < t.lines; ++i) {
-            std::ostringstream what;
-            what << kFamilies[f].name << " count " << i;
-            if (t.both) report.expect(what.str().c_str(), t.both[i], both[i]);
-            report.expect((what.str() + " side 0").c_str(), t.side0[i], perSide[0][i]);
-            report.expect((what.str() + " side 1").c_str(), t.side1[i], perSide[1][i]);
+            if (t.both) report.expect(t.both[i], both[i], [&] { return at(name, i) + " count"; });
+            report.expect(t.side0[i], perSide[0][i], [&] { return at(name, i) + " count of side 0"; });
+            report.expect(t.side1[i], perSide[1][i], [&] { return at(name, i) + " count of side 1"; });
         }
     }
 }
@@ -174,27 +181,25 @@ void checkPieces(Report& report, int n) {
     for (int side = 0; side < 2; ++side)
         for (int id = 64 * side; id < game.nextPieceId[side]; ++id) {
             const PieceRecord& p = game.pieces[id];
-            std::ostringstream who;
-            who << "piece " << id;
             uint32_t moveDirs = 0, captureDirs = 0;
             if (p.onBoard) {
                 ++pieces[side];
-                report.expect((who.str() + " on its square").c_str(), game.board[p.row][p.col], id + 64);
+                report.expect(game.board[p.row][p.col], id + 64, [&] { return at("square of piece", id); });
                 if (report.failed()) return;
                 movesByRule(p.row, p.col, n, moveDirs, captureDirs);
             }
-            report.expect((who.str() + " moveDirs").c_str(), p.moveDirs, moveDirs);
-            report.expect((who.str() + " captureDirs").c_str(), p.captureDirs, captureDirs);
-            report.expect((who.str() + " moveCount").c_str(), p.moveCount, bitCount(moveDirs));
-            report.expect((who.str() + " captureCount").c_str(), p.captureCount, bitCount(captureDirs));
+            report.expect(p.moveDirs, moveDirs, [&] { return at("moveDirs of piece", id); });
+            report.expect(p.captureDirs, captureDirs, [&] { return at("captureDirs of piece", id); });
+            report.expect(p.moveCount, bitCount(moveDirs), [&] { return at("moveCount of piece", id); });
+            report.expect(p.captureCount, bitCount(captureDirs), [&] { return at("captureCount of piece", id); });
             moves[side] += bitCount(moveDirs);
             captures[side] += bitCount(captureDirs);
         }
     for (int side = 0; side < 2; ++side) {
-        const std::string s = " side " + std::to_string(side);
-        report.expect(("pieceCount" + s).c_str(), game.pieceCount[side], pieces[side]);
-        report.expect(("sideMoveCount" + s).c_str(), game.sideMoveCount[side], moves[side]);
-        report.expect(("sideCaptureCount" + s).c_str(), game.sideCaptureCount[side], captures[side]);
+        report.expect(game.pieceCount[side], pieces[side], [&] { return at("pieceCount of side", side); });
+        report.expect(game.sideMoveCount[side], moves[side], [&] { return at("sideMoveCount of side", side); });
+        report.expect(game.sideCaptureCount[side], captures[side],
+                      [&] { return at("sideCaptureCount of side", side); });
     }
 }
 
@@ -204,8 +209,8 @@ void checkGroups(Report& report, int n) {
     int component[18][18];
     int groups[2];
     floodGroups(n, component, groups);
-    report.expect("groupCount side 0", game.groupCount[0], groups[0]);
-    report.expect("groupCount side 1", game.groupCount[1], groups[1]);
+    for (int side = 0; side < 2; ++side)
+        report.expect(game.groupCount[side], groups[side], [&] { return at("groupCount of side", side); });
     int idOf[256], ownerOf[MAX_PIECES];
     int64_t stampOf[256];
     std::memset(idOf, -1, sizeof idOf);
@@ -215,8 +220,6 @@ void checkGroups(Report& report, int n) {
             if (game.board[r][c] <= 0) continue;
             const PieceRecord& p = game.pieces[game.board[r][c] - 64];
             const int label = component[r][c];
-            std::ostringstream where;
-            where << "group of (" << r << "," << c << ")";
             if (idOf[label] < 0) {
                 idOf[label] = p.group;
                 stampOf[label] = p.stamp;
@@ -224,14 +227,14 @@ void checkGroups(Report& report, int n) {
                 const bool namesakeInGroup =
                     namesake.onBoard && component[namesake.row][namesake.col] == label &&
                     game.board[namesake.row][namesake.col] == p.group + 64;
-                report.expect((where.str() + " has its namesake in it").c_str(), namesakeInGroup, true);
-                report.expect((where.str() + " id used once").c_str(), ownerOf[p.group], -1);
+                report.expect(namesakeInGroup, true, [&] { return at("namesake in the group of", r, c); });
+                report.expect(ownerOf[p.group], -1, [&] { return at("group id used once, at", r, c); });
                 ownerOf[p.group] = label;
-                report.expect((where.str() + " stamp not ahead of the counter").c_str(),
-                              p.stamp <= game.stampCounter, true);
+                report.expect(p.stamp <= game.stampCounter, true,
+                              [&] { return at("stamp not ahead of the counter, at", r, c); });
             }
-            report.expect((where.str() + " id").c_str(), p.group, idOf[label]);
-            report.expect((where.str() + " stamp").c_str(), p.stamp, stampOf[label]);
+            report.expect(p.group, idOf[label], [&] { return at("group id shared by the group, at", r, c); });
+            report.expect(p.stamp, stampOf[label], [&] { return at("stamp shared by the group, at", r, c); });
         }
 }
 

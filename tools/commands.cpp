@@ -7,6 +7,7 @@
 #include "position/history.h"
 #include "position/move.h"
 #include "position/notation.h"
+#include "position/perft.h"
 #include "position/setups.h"
 
 int usageError(const std::string& message) {
@@ -86,38 +87,11 @@ int commandShow(const CliOptions& options) {
     return 0;
 }
 
-namespace {
-
-// perft() counts the move sequences of the given depth by the rule of movement alone. The last ply
-// is the side's number of legal moves, which the move masks already hold.
-uint64_t perft(int depth) {
-    const int side = game.sideToMove;
-    if (depth == 1) return static_cast<uint64_t>(game.sideMoveCount[side]);
-    uint64_t total = 0;
-    const int end = game.nextPieceId[side];
-    for (int id = side * 64; id < end; ++id) {
-        const uint32_t dirs = game.pieces[id].moveDirs;
-        if (!dirs) continue;
-        for (int d = 0; d < 8; ++d) {
-            if (!(dirs & (1u << d))) continue;
-            const Move m = buildMove(id, d);
-            makeMove(m);
-            game.sideToMove = 1 - side;
-            total += perft(depth - 1);
-            game.sideToMove = side;
-            unmakeMove(m);
-        }
-    }
-    return total;
-}
-
-}  // namespace
-
 int commandPerft(const CliOptions& options) {
     long depth = 0;
     if (options.args.size() != 1) return usageError("perft needs one depth, e.g. perft 4");
     if (!parseInteger(options.args[0], depth) || depth < 0 || depth > 64)
         return usageError("perft: depth '" + options.args[0] + "' is not a whole number from 0 to 64");
-    std::printf("%" PRIu64 "\n", depth == 0 ? uint64_t{1} : perft(static_cast<int>(depth)));
+    std::printf("%" PRIu64 "\n", perft(static_cast<int>(depth)));
     return 0;
 }
