@@ -1,0 +1,269 @@
+# Helpers for the desktop tests: a private Xvfb, the program under test, its windows found by the
+# program's PID, clicks, keys, screenshots, pixels, and the end of the program with its exit status.
+#
+# A test script sources this file, calls `gui_init "$1" "$2"` (program, build directory), runs its
+# cases and ends with `gui_finish`. Every wait polls in 50 ms steps and gives up after GUI_TIMEOUT
+# seconds. Set TARNWICK_GUI_SHOTS to a directory to keep every screenshot taken.
+
+set -u
+
+GUI_TIMEOUT=${GUI_TIMEOUT:-5}
+GUI_PROGRAM=
+GUI_BUILD=
+GUI_TMP=
+GUI_XVFB_PID=
+GUI_PASSED=0
+GUI_FAILED=0
+APP_PID=
+GUI_EXIT_STATUS=
+
+gui_init() {
+    GUI_PROGRAM=$1
+    GUI_BUILD=$2
+    GUI_TMP=$(mktemp -d)
+    trap gui_cleanup EXIT
+    gui_start_xvfb || { echo "cannot start Xvfb: $(cat "$GUI_TMP/xvfb.log")" >&2; exit 1; }
+}
+
+# gui_poll SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds or the time is up.
+gui_poll() {
+    local limit=$(( $1 * 20 )) i
+    shift
+    for (( i = 0; i < limit; i++ )); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# gui_start_xvfb: a server of our own at 24 bits (exact colours in screenshots). -noreset keeps it
+# from resetting when its last client leaves, which would make the next program fail to connect.
+gui_start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+        3>"$GUI_TMP/display" 2>"$GUI_TMP/xvfb.log" &
+    GUI_XVFB_PID=$!
+    gui_poll "$GUI_TIMEOUT" test -s "$GUI_TMP/display" || return 1
+    export DISPLAY=":$(head -n 1 "$GUI_TMP/display")"
+}
+
+gui_cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+    [ -n "$GUI_XVFB_PID" ] && kill "$GUI_XVFB_PID" 2>/dev/null
+    [ -n "$GUI_XVFB_PID" ] && wait "$GUI_XVFB_PID" 2>/dev/null
+    [ -n "$GUI_TMP" ] && rm -rf "$GUI_TMP"
+}
+
+# --- The program ---------------------------------------------------------------------------------
+
+# gui_launch [ARGS...]: starts the program in the background; APP_PID is its PID.
+gui_launch() {
+    "$GUI_PROGRAM" "$@" >"$GUI_TMP/app.out" 2>&1 &
+    APP_PID=$!
+}
+
+gui_app_ended() {
+    local state
+    state=$(ps -o stat= -p "$APP_PID" 2>/dev/null) || return 0
+    [[ $state == Z* ]]
+}
+
+# gui_wait_exit: waits for the program to end and sets GUI_EXIT_STATUS to its exit status; after
+# GUI_TIMEOUT seconds it kills the program and sets "timeout". Not in a command substitution: only this
+# shell can collect its child's status.
+gui_wait_exit() {
+    if gui_poll "$GUI_TIMEOUT" gui_app_ended; then
+        wait "$APP_PID"
+        GUI_EXIT_STATUS=$?
+    else
+        kill "$APP_PID" 2>/dev/null
+        wait "$APP_PID" 2>/dev/null
+        GUI_EXIT_STATUS=timeout
+    fi
+    APP_PID=
+}
+
+# gui_stop_app: ends a program left running by a failed case.
+gui_stop_app() {
+    [ -n "$APP_PID" ] || return 0
+    kill "$APP_PID" 2>/dev/null
+    wait "$APP_PID" 2>/dev/null
+    APP_PID=
+}
+
+# --- Windows -------------------------------------------------------------------------------------
+
+# gui_find_window SEARCH-ARGS...: prints the first visible window of the program matching the xdotool
+# search conditions (all of them), or fails.
+gui_find_window() {
+    xdotool search --all --onlyvisible --pid "$APP_PID" "$@" 2>/dev/null | head -n 1 | grep .
+}
+
+# gui_wait_window SEARCH-ARGS...: like gui_find_window, waiting for the window to appear.
+gui_wait_window() {
+    local i window
+    for (( i = 0; i < GUI_TIMEOUT * 20; i++ )); do
+        window=$(gui_find_window "$@") && { echo "$window"; return 0; }
+        gui_app_ended && return 1
+        sleep 0.05
+    done
+    return 1
+}
+
+# gui_window_size WINDOW: prints WIDTHxHEIGHT.
+gui_window_size() {
+    xdotool getwindowgeometry "$1" | sed -n 's/^ *Geometry: *//p'
+}
+
+gui_window_title() {
+    xdotool getwindowname "$1"
+}
+
+# gui_close_window WINDOW: asks the window to close as a window manager would.
+gui_close_window() {
+    "$GUI_BUILD/close_window" "$1"
+}
+
+# --- Input ---------------------------------------------------------------------------------------
+
+# gui_click WINDOW X Y: a left click at window coordinates.
+gui_click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# gui_press WINDOW X Y / gui_release WINDOW X Y: the two halves of a click, to move in between.
+gui_press() {
+    xdotool mousemove --window "$1" "$2" "$3" mousedown 1
+}
+
+gui_release() {
+    xdotool mousemove --window "$1" "$2" "$3" mouseup 1
+}
+
+# gui_key WINDOW KEY...: keys go to the window under the pointer, so the pointer moves there first
+# (to a corner, where it presses nothing).
+gui_key() {
+    local window=$1
+    shift
+    xdotool mousemove --window "$window" 1 1 key "$@"
+}
+
+# gui_type WINDOW TEXT: types into the widget that has the keyboard focus.
+gui_type() {
+    xdotool mousemove --window "$1" 1 1 type -- "$2"
+}
+
+# gui_replace_text WINDOW X Y TEXT: clicks into a text field, selects all of it and types TEXT.
+gui_replace_text() {
+    gui_click "$1" "$2" "$3"
+    xdotool key ctrl+a
+    if [ -z "$4" ]; then xdotool key BackSpace; else xdotool type -- "$4"; fi
+}
+
+# --- Screenshots and pixels ----------------------------------------------------------------------
+
+# gui_screenshot WINDOW FILE: the window's contents as PNG.
+gui_screenshot() {
+    import -window "$1" "$2" || return 1
+    [ -n "${TARNWICK_GUI_SHOTS:-}" ] && mkdir -p "$TARNWICK_GUI_SHOTS" && cp "$2" "$TARNWICK_GUI_SHOTS/"
+    return 0
+}
+
+# gui_pixel FILE X Y: prints the pixel as "R,G,B".
+gui_pixel() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 | sed -n 's/^[^(]*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+# gui_wait_pixel WINDOW X Y R,G,B: polls screenshots until the pixel has that colour (drawing is
+# asynchronous).
+gui_pixel_is() {
+    gui_screenshot "$1" "$GUI_TMP/poll.png" 2>/dev/null && [ "$(gui_pixel "$GUI_TMP/poll.png" "$2" "$3")" = "$4" ]
+}
+
+gui_wait_pixel() {
+    gui_poll "$GUI_TIMEOUT" gui_pixel_is "$@"
+}
+
+# --- Start-up of this program --------------------------------------------------------------------
+
+# Before OK the dialog is the program's only window: it has no title of its own and the toolkit's
+# window class. The main window is found by its title.
+GUI_DIALOG_SEARCH=(--class '^FLTK$')
+GUI_MAIN_SEARCH=(--name '^Tarnwick 2\.0$')
+GUI_DIALOG=
+GUI_MAIN_WINDOW=
+
+# Window coordinates in the dialog: the board-size field, the setup field, the OK button.
+GUI_SIZE_FIELD=(100 20)
+GUI_SETUP_FIELD=(100 50)
+GUI_OK_BUTTON=(65 82)
+
+# gui_dialog_step STEP: size=V and setup=V replace a field's text, ok clicks OK, enter presses Return
+# with the pointer in the dialog, drag-ok presses on OK and releases elsewhere in the dialog.
+gui_dialog_step() {
+    case $1 in
+        size=*) gui_replace_text "$GUI_DIALOG" "${GUI_SIZE_FIELD[@]}" "${1#size=}" ;;
+        setup=*) gui_replace_text "$GUI_DIALOG" "${GUI_SETUP_FIELD[@]}" "${1#setup=}" ;;
+        ok) gui_click "$GUI_DIALOG" "${GUI_OK_BUTTON[@]}" ;;
+        enter) gui_key "$GUI_DIALOG" Return ;;
+        drag-ok) gui_press "$GUI_DIALOG" "${GUI_OK_BUTTON[@]}" && gui_release "$GUI_DIALOG" 10 10 ;;
+        *) echo "unknown dialog step $1" >&2; return 1 ;;
+    esac
+}
+
+# gui_open_dialog: launches the program and waits for its dialog (GUI_DIALOG).
+gui_open_dialog() {
+    gui_launch "$@"
+    GUI_DIALOG=$(gui_wait_window "${GUI_DIALOG_SEARCH[@]}")
+}
+
+# gui_start STEP...: launches the program, performs the dialog steps and waits for the main window
+# (GUI_MAIN_WINDOW). A game on board 6 with setup 0: gui_start size=6 setup=0 ok
+gui_start() {
+    local step
+    GUI_MAIN_WINDOW=
+    gui_open_dialog || return 1
+    for step in "$@"; do gui_dialog_step "$step" || return 1; done
+    GUI_MAIN_WINDOW=$(gui_wait_window "${GUI_MAIN_SEARCH[@]}")
+}
+
+# gui_expect_main_window WHAT SIZE STEP...: the dialog steps must lead to a main window of SIZE
+# (WIDTHxHEIGHT) titled "Tarnwick 2.0", and closing it must end the program with status 0.
+gui_expect_main_window() {
+    local what=$1 size=$2 actual
+    shift 2
+    if ! gui_start "$@"; then
+        gui_fail "$what: no main window after: $*"
+        gui_stop_app
+        return
+    fi
+    actual="$(gui_window_size "$GUI_MAIN_WINDOW") '$(gui_window_title "$GUI_MAIN_WINDOW")'"
+    [ -n "${TARNWICK_GUI_SHOTS:-}" ] && gui_screenshot "$GUI_MAIN_WINDOW" "$GUI_TMP/main-$size.png"
+    gui_close_window "$GUI_MAIN_WINDOW"
+    gui_wait_exit
+    gui_expect_eq "$what" "$size 'Tarnwick 2.0' exit 0" "$actual exit $GUI_EXIT_STATUS"
+}
+
+# --- Results -------------------------------------------------------------------------------------
+
+gui_pass() {
+    GUI_PASSED=$((GUI_PASSED + 1))
+    echo "ok - $1"
+}
+
+gui_fail() {
+    GUI_FAILED=$((GUI_FAILED + 1))
+    echo "FAIL - $1"
+    [ -s "$GUI_TMP/app.out" ] && sed 's/^/    program: /' "$GUI_TMP/app.out"
+    return 0
+}
+
+# gui_expect_eq WHAT EXPECTED ACTUAL
+gui_expect_eq() {
+    if [ "$2" = "$3" ]; then gui_pass "$1"; else gui_fail "$1: expected '$2', got '$3'"; fi
+}
+
+# gui_finish: prints the tally and exits non-zero if anything failed.
+gui_finish() {
+    echo "$GUI_PASSED passed, $GUI_FAILED failed"
+    exit $(( GUI_FAILED > 0 ))
+}
