@@ -15,3 +15,9 @@ int usageError(const std::string& message);
 
 int commandShow(const CliOptions& options);
 int commandPerft(const CliOptions& options);
+int commandMoves(const CliOptions& options);
+int commandEval(const CliOptions& options);
+int commandStats(const CliOptions& options);
+int commandSearch(const CliOptions& options);
+int commandThink(const CliOptions& options);
+int commandBench(const CliOptions& options);

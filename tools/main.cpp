@@ -16,7 +16,9 @@ int main(int argc, char** argv) {
     }
     const std::map<std::string, int (*)(const CliOptions&)> commands = {
         {"show", commandShow},
-        {"perft", commandPerft},
+        {"perft", commandPerft},   {"moves", commandMoves},   {"eval", commandEval},
+        {"stats", commandStats},   {"search", commandSearch}, {"think", commandThink},
+        {"bench", commandBench},
     };
     if (options.command.empty()) return usageError("no command given (see --help)");
     const auto command = commands.find(options.command);

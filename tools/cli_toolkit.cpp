@@ -1,0 +1,52 @@
+#include "tools/cli_toolkit.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+#include "position/toolkit.h"
+#include "search/think.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool armed = false;
+Clock::time_point deadline;
+bool progress = false;
+char exploring[32] = "";
+char atDepth[32] = "";
+
+void checkClock() {
+    if (armed && Clock::now() >= deadline) {
+        armed = false;
+        onThinkTimeout();
+    }
+}
+
+// A limit beyond any session (or none at all, infinity) is never armed.
+void arm(double seconds) {
+    armed = seconds < 1e9;
+    if (!armed) return;
+    deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+}
+
+void disarm() { armed = false; }
+void nothing() {}
+
+// Each text goes out once per change, like an output field that is set and redrawn.
+void report(char* last, const char* label, const char* text) {
+    if (!progress || std::strcmp(last, text) == 0) return;
+    std::snprintf(last, 32, "%s", text);
+    std::fprintf(stderr, "%s%s\n", label, text);
+}
+
+void setExploring(const char* text) { report(exploring, "exploring ", text); }
+void setAtDepth(const char* text) { report(atDepth, "at depth ", text); }
+
+}  // namespace
+
+void installClockToolkit(bool progressToStderr) {
+    progress = progressToStderr;
+    toolkit = {checkClock, arm, disarm, nothing, nothing, setExploring, setAtDepth};
+}
