@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr int MAX_GAP_COST = 14;     // no projection costs more; also the first bound of the search
-constexpr int32_t SINK_CAPACITY = 64;  // room behind the last run, never filled within the bound
+constexpr int MAX_GAP_COST = 14;       // cap of the cost of closing gaps, the starting best cost
+constexpr int32_t SINK_CAPACITY = 64;  // room behind the last run, never filled below the cap
 
 // Work array of one projection: run k at index 2k, gap k (width, at least 1) at index 2k - 1, the
 // sink at 2m + 1. With at least one empty line between runs, m + 1 <= (L + 1) / 2, so 47 entries
@@ -58,47 +58,64 @@ int cheapestClosing(const int32_t* work, int m) {
     return best;
 }
 
+// occupiedLines() returns bit i set for every line i (of at most 46) that holds an own piece.
+inline uint64_t occupiedLines(const int32_t* own, int lineCount) {
+    uint64_t mask = 0;
+    for (int i = 0; i < lineCount; ++i) mask |= static_cast<uint64_t>(own[i] != 0) << i;
+    return mask;
+}
+
+// gapCost() is projectionGapCost for a divisor known at compile time. It walks only the occupied
+// lines, taken from a bit mask, so the empty lines cost nothing but the mask's one pass.
+template <int Divisor>
+int gapCost(const int32_t* own, const int32_t* opponent, int lineCount) {
+    uint64_t lines = occupiedLines(own, lineCount);
+    if (lines == 0) return 0;
+    const int first = __builtin_ctzll(lines);
+    const int last = 63 - __builtin_clzll(lines);
+
+    int32_t blocked = 0;
+    for (int i = first; i <= last; ++i) blocked += opponent[i];
+    game.obstruction += blocked;
+
+    int32_t work[WORK_SIZE];
+    int m = 0;
+    int previous = first;
+    int32_t run = own[first];
+    lines &= lines - 1;
+    while (lines != 0) {
+        const int line = __builtin_ctzll(lines);
+        lines &= lines - 1;
+        const int empty = line - previous - 1;
+        previous = line;
+        if (empty >= Divisor) {  // a gap of width empty / Divisor closes the current run
+            work[2 * m] = run;
+            work[2 * m + 1] = empty / Divisor;
+            ++m;
+            run = 0;
+        }
+        run += own[line];
+    }
+    work[2 * m] = run;
+
+    if (m == 0) return game.groupCountCopy / 2;
+    work[2 * m + 1] = SINK_CAPACITY;
+    return cheapestClosing(work, m);
+}
+
 }  // namespace
 
 // projectionGapCost() measures how many piece moves close the gaps of one projection of a side:
 // the occupied lines are cut into runs, empty stretches narrower than the divisor vanish (a chain
 // of touching pieces can step over them) and the cheapest way of filling the rest is returned,
 // capped at 14. The opponent's pieces on the band from the first to the last occupied line are
-// added to `obstruction`.
+// added to `obstruction`. Divisors are 1, 2 or 3; lineCount is at most 46.
 int projectionGapCost(const int32_t* own, const int32_t* opponent, int lineCount, int divisor) {
-    int first = 0;
-    while (first < lineCount && own[first] == 0) ++first;
-    if (first == lineCount) return 0;
-    int last = lineCount - 1;
-    while (own[last] == 0) --last;
-
-    int32_t work[WORK_SIZE];
-    int32_t blocked = 0;
-    int32_t run = 0;
-    int empty = 0;
-    int m = 0;
-    for (int i = first; i <= last; ++i) {
-        blocked += opponent[i];
-        const int32_t here = own[i];
-        if (here == 0) {
-            ++empty;
-            continue;
-        }
-        if (empty >= divisor) {  // a gap of width empty / divisor closes the current run
-            work[2 * m] = run;
-            work[2 * m + 1] = empty / divisor;
-            ++m;
-            run = 0;
-        }
-        empty = 0;
-        run += here;
+    switch (divisor) {
+        case 1: return gapCost<1>(own, opponent, lineCount);
+        case 2: return gapCost<2>(own, opponent, lineCount);
+        default: return gapCost<3>(own, opponent, lineCount);
     }
-    work[2 * m] = run;
-    game.obstruction += blocked;
-
-    if (m == 0) return game.groupCountCopy / 2;
-    work[2 * m + 1] = SINK_CAPACITY;
-    return cheapestClosing(work, m);
 }
 
 // connectionDistance() is the largest gap cost over the eight projections of side's pieces; each
@@ -109,21 +126,19 @@ int connectionDistance(int side) {
     const int straightLines = n, diagonalLines = 2 * n - 1, knightLines = 3 * n - 2;
     game.groupCountCopy = game.groupCount[side];
 
-    int cost = projectionGapCost(game.sideColCount[side], game.sideColCount[other], straightLines, 1);
-    cost = std::max(cost, projectionGapCost(game.sideRowCount[side], game.sideRowCount[other],
-                                            straightLines, 1));
-    cost = std::max(cost, projectionGapCost(game.sideAntiDiagCount[side],
-                                            game.sideAntiDiagCount[other], diagonalLines, 2));
-    cost = std::max(cost, projectionGapCost(game.sideDiagCount[side], game.sideDiagCount[other],
-                                            diagonalLines, 2));
-    cost = std::max(cost, projectionGapCost(game.side2ColMinusRowCount[side],
-                                            game.side2ColMinusRowCount[other], knightLines, 3));
-    cost = std::max(cost, projectionGapCost(game.sideRowPlus2ColCount[side],
-                                            game.sideRowPlus2ColCount[other], knightLines, 3));
-    cost = std::max(cost, projectionGapCost(game.side2RowPlusColCount[side],
-                                            game.side2RowPlusColCount[other], knightLines, 3));
-    cost = std::max(cost, projectionGapCost(game.side2RowMinusColCount[side],
-                                            game.side2RowMinusColCount[other], knightLines, 3));
+    int cost = gapCost<1>(game.sideColCount[side], game.sideColCount[other], straightLines);
+    cost = std::max(cost, gapCost<1>(game.sideRowCount[side], game.sideRowCount[other], straightLines));
+    cost = std::max(cost, gapCost<2>(game.sideAntiDiagCount[side], game.sideAntiDiagCount[other],
+                                     diagonalLines));
+    cost = std::max(cost, gapCost<2>(game.sideDiagCount[side], game.sideDiagCount[other], diagonalLines));
+    cost = std::max(cost, gapCost<3>(game.side2ColMinusRowCount[side],
+                                     game.side2ColMinusRowCount[other], knightLines));
+    cost = std::max(cost, gapCost<3>(game.sideRowPlus2ColCount[side],
+                                     game.sideRowPlus2ColCount[other], knightLines));
+    cost = std::max(cost, gapCost<3>(game.side2RowPlusColCount[side],
+                                     game.side2RowPlusColCount[other], knightLines));
+    cost = std::max(cost, gapCost<3>(game.side2RowMinusColCount[side],
+                                     game.side2RowMinusColCount[other], knightLines));
     return cost;
 }
 

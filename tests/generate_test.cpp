@@ -178,7 +178,9 @@ struct FirstMoveCase {
 // The game's first root list holds exactly the moves of the full list that start in the quarter
 // rows 1..lastRow, columns 1..lastCol; inside a search (searchPly 1) the list is full again.
 TEST(GenerateMoves, FirstMoveOfTheGameStartsInTheUpperLeftQuarter) {
-    const FirstMoveCase cases[] = {{8, 3, 3, 4}, {7, 3, 3, 4}, {4, 3, 1, 2}, {9, 7, 4, 5}};
+    // Setup 4 (split A) has side-0 pieces on row (N + 1) / 2 of column 1 and on column (N + 1) / 2
+    // of row 1, right at both bounds.
+    const FirstMoveCase cases[] = {{8, 3, 3, 4}, {8, 4, 3, 4}, {7, 4, 3, 4}, {4, 3, 1, 2}, {9, 7, 4, 5}};
     for (const FirstMoveCase& c : cases) {
         startPosition(c.size, c.setup);
         game.historyPosition = 1;
