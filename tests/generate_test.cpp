@@ -210,7 +210,7 @@ TEST(GenerateMoves, SideWhosePiecesAreAllCapturedHasNoMove) {
     setUpBoard(4, {{1, 1, 0}, {1, 3, 1}, {4, 4, 1}});
     game.historyPosition = 1;
     game.sideToMove = 1;
-    const Move capture = buildMove(65 - 1, 7);  // (1,3) left over two squares onto (1,1)
+    const Move capture = buildMove(64, 7);  // id 64 on (1,3) moves left two squares onto (1,1)
     ASSERT_EQ(capture.captured, 0);
     makeMove(capture);
     game.sideToMove = 0;
