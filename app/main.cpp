@@ -6,6 +6,7 @@
 #include "position/game_state.h"
 #include "position/history.h"
 #include "position/setups.h"
+#include "ui/fltk_toolkit.h"
 #include "ui/main_window.h"
 #include "ui/square_images.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     placeInitialSetup();
     game.sideToMove = 0;
     startHistory();  // no moves, no last move, nothing selected
+    installFltkToolkit();
     refreshBoard();
 
     mainWindow->end();

@@ -1,0 +1,49 @@
+#include "ui/fltk_toolkit.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Output.H>
+
+#include "position/toolkit.h"
+#include "search/think.h"
+#include "ui/main_window.h"
+
+namespace {
+
+// The search runs on the toolkit's thread: letting pending events run keeps the window drawn, runs the
+// time-out and lets a close of the window end the program.
+void processEvents() { Fl::check(); }
+
+void onTimeout(void*) { onThinkTimeout(); }
+
+void armThinkTimeout(double seconds) { Fl::add_timeout(seconds, onTimeout); }
+
+void cancelThinkTimeout() { Fl::remove_timeout(onTimeout); }
+
+void showProgress() {
+    exploringOutput->label("exploring ");
+    exploringOutput->redraw_label();
+    exploringOutput->show();
+    atDepthOutput->show();
+}
+
+void hideProgress() {
+    exploringOutput->hide();
+    atDepthOutput->hide();
+}
+
+void setExploring(const char* text) {
+    exploringOutput->value(text);
+    exploringOutput->redraw();
+}
+
+void setAtDepth(const char* text) {
+    atDepthOutput->value(text);
+    atDepthOutput->redraw();
+}
+
+}  // namespace
+
+void installFltkToolkit() {
+    toolkit = {processEvents, armThinkTimeout, cancelThinkTimeout, showProgress, hideProgress, setExploring,
+               setAtDepth};
+}

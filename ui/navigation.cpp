@@ -1,0 +1,61 @@
+#include "ui/navigation.h"
+
+#include "position/game_state.h"
+#include "position/history.h"
+#include "ui/main_window.h"
+
+namespace {
+
+// One step back or forward, shown at once. The toolkit draws only when control returns to it, so a
+// run of steps shows just the final position.
+void undoShown(Fl_Button* pressed) {
+    undoStep();
+    refreshBoard();
+    pressed->redraw();
+}
+
+void redoShown(Fl_Button* pressed) {
+    redoStep();
+    refreshBoard();
+    pressed->redraw();
+}
+
+bool canUndo() { return game.historyPosition != 0; }
+bool canRedo() { return game.historyPosition < gameHistory.historyLength; }
+
+// navigate() is the shared pattern of the four handlers: on a release, and only while the computer is
+// not thinking, run the action, then let the plain button handling complete the click.
+template <class Action>
+int navigate(Fl_Button* button, int event, Action action) {
+    if (thinking || event != FL_RELEASE) return button->Fl_Button::handle(event);
+    action();
+    button->Fl_Button::handle(FL_RELEASE);
+    return 1;
+}
+
+}  // namespace
+
+// Restart keeps the whole game line, so Go to end can replay it.
+int Restart_Button::handle(int event) {
+    return navigate(this, event, [this] {
+        while (canUndo()) undoShown(this);
+    });
+}
+
+int Undo_Button::handle(int event) {
+    return navigate(this, event, [this] {
+        if (canUndo()) undoShown(this);
+    });
+}
+
+int Redo_Button::handle(int event) {
+    return navigate(this, event, [this] {
+        if (canRedo()) redoShown(this);
+    });
+}
+
+int GoToEnd_Button::handle(int event) {
+    return navigate(this, event, [this] {
+        while (canRedo()) redoShown(this);
+    });
+}

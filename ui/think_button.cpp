@@ -1,0 +1,49 @@
+#include "ui/think_button.h"
+
+#include <FL/Fl_Value_Input.H>
+
+#include <algorithm>
+#include <cmath>
+
+#include "position/game_state.h"
+#include "position/history.h"
+#include "search/search.h"
+#include "search/think.h"
+#include "ui/main_window.h"
+
+namespace {
+
+// wholeValueIn() reads an input truncated toward zero and brought into [low, high]. A field that shows
+// something else than what the search will use is set to that value, so the user sees the real limit.
+double wholeValueIn(Fl_Value_Input* input, double low, double high) {
+    const double typed = input->value();
+    const double whole = std::clamp(std::trunc(typed), low, high);
+    if (whole != typed) input->value(whole);
+    return whole;
+}
+
+}  // namespace
+
+void storeThinkLimits() {
+    const int side = game.sideToMove;
+    searchState.depthLimit[side] = static_cast<int32_t>(wholeValueIn(maxDepthInput, MIN_DEPTH_LIMIT, MAX_DEPTH_LIMIT));
+    searchState.timeLimit[side] = wholeValueIn(maxTimeInput, 0, MAX_TIME_LIMIT);
+}
+
+// Think_Button::handle() plays the computer's move on the release. It does nothing beyond the plain
+// button handling while a think runs (a second click must not start another search on the position
+// being searched) and once the game is decided. A side without a legal move gets nothing played.
+int Think_Button::handle(int event) {
+    const bool decided = game.groupCount[0] == 1 || game.groupCount[1] == 1;
+    if (thinking || decided || event != FL_RELEASE) return Fl_Button::handle(event);
+    thinking = true;
+    storeThinkLimits();
+    if (think()) commitMove(searchState.bestMove);
+    // Also when nothing was played: the board goes back to the normal display.
+    pendingMove.fromRow = pendingMove.fromCol = 0;
+    refreshBoard();
+    redraw();
+    Fl_Button::handle(FL_RELEASE);
+    thinking = false;
+    return 1;
+}
