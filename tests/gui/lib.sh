@@ -269,3 +269,136 @@ gui_finish() {
     echo "$GUI_PASSED passed, $GUI_FAILED failed"
     exit $(( GUI_FAILED > 0 ))
 }
+
+# --- The main window during a game ---------------------------------------------------------------
+
+# Board squares are 31 pixels from (6, 6); B is the board's width in pixels, 31N. The controls are
+# placed relative to it: the Think button at (B + 150, 50), the limit fields at (B + 160, 5) and
+# (B + 150, 25), the search outputs at y 135, the navigation buttons at y B + 20.
+gui_square_xy() {  # SQUARE (e.g. B3): prints the window coordinates of its centre
+    local col=${1:0:1} row=${1:1}
+    col=$(( $(printf '%d' "'$col") - 64 ))
+    echo "$(( 31 * (col - 1) + 21 )) $(( 31 * (row - 1) + 21 ))"
+}
+
+# gui_click_square WINDOW SQUARE: clicks the square, then rests the pointer in the window's top-left
+# corner, where it lights nothing: the squares' hover images do not depend on when the pointer arrived.
+gui_click_square() {
+    # shellcheck disable=SC2046
+    xdotool mousemove --window "$1" $(gui_square_xy "$2") click 1 mousemove --window "$1" 1 1
+}
+
+# gui_play WINDOW MOVE...: plays moves such as B1-B3 or B1xD3 with two clicks each.
+gui_play() {
+    local window=$1 move
+    shift
+    for move in "$@"; do
+        gui_click_square "$window" "${move%[-x]*}"
+        gui_click_square "$window" "${move##*[-x]}"
+    done
+}
+
+# gui_click_control WINDOW N CONTROL: clicks think, restart, undo, redo or end of a board of size N.
+gui_click_control() {
+    local b=$(( 31 * $2 )) x y
+    case $3 in
+        think) x=$(( b + 172 )) y=62 ;;
+        restart) x=27 y=$(( b + 32 )) ;;
+        undo) x=62 y=$(( b + 32 )) ;;
+        redo) x=112 y=$(( b + 32 )) ;;
+        end) x=147 y=$(( b + 32 )) ;;
+        *) echo "unknown control $3" >&2; return 1 ;;
+    esac
+    xdotool mousemove --window "$1" "$x" "$y" click 1 mousemove --window "$1" 1 1
+}
+
+# gui_set_limits WINDOW N DEPTH SECONDS: types the two limits of the computer player.
+gui_set_limits() {
+    local b=$(( 31 * $2 ))
+    gui_replace_text "$1" $(( b + 171 )) 15 "$3"
+    gui_replace_text "$1" $(( b + 171 )) 35 "$4"
+    xdotool mousemove --window "$1" 1 1
+}
+
+# gui_shot_ppm WINDOW: a screenshot as binary PPM in $GUI_TMP/shot.ppm.
+gui_shot_ppm() {
+    import -window "$1" -depth 8 "ppm:$GUI_TMP/shot.ppm" || return 1
+    [ -n "${TARNWICK_GUI_SHOTS:-}" ] && mkdir -p "$TARNWICK_GUI_SHOTS" &&
+        convert "$GUI_TMP/shot.ppm" "$TARNWICK_GUI_SHOTS/shot-$(date +%s%N).png"
+    return 0
+}
+
+# gui_board WINDOW N: the image every square shows, as N lines of codes CRHL (content 0 empty, 1 side 0,
+# 2 side 1; raised, highlighted, lit 0 or 1; sunken squares read as unlit), from a screenshot.
+gui_board() {
+    gui_shot_ppm "$1" && "$GUI_BUILD/board_squares" "$GUI_TMP/shot.ppm" "$2"
+}
+
+# gui_controls WINDOW N: the navigation buttons shown, as a word each ("restart undo", or "none"), from
+# the last screenshot. A hidden button leaves one plain colour behind.
+gui_controls() {
+    local b=$(( 31 * $2 )) shown= name x colours
+    for name in restart:15 undo:50 redo:100 end:135; do
+        x=${name#*:}
+        colours=$(convert "$GUI_TMP/shot.ppm" -crop "25x25+$x+$(( b + 20 ))" -format '%k' info:)
+        [ "$colours" -gt 1 ] && shown+="${shown:+ }${name%:*}"
+    done
+    echo "${shown:-none}"
+}
+
+# gui_expected_board SIZE SETUP MOVES [SQUARE]: what the board must show after MOVES (blank-separated),
+# computed from tarnwick-cli: the normal display (the pieces of the side to move raised unless a side has
+# won, the squares of the last move highlighted), or with SQUARE the selection display of the piece on
+# it (that square raised and highlighted, the targets of its legal moves raised, all else sunken).
+gui_expected_board() {
+    local cli=("$GUI_BUILD/tarnwick-cli" --size "$1" --setup "$2" --moves "$3")
+    {
+        "${cli[@]}" show
+        [ -n "${4:-}" ] && "${cli[@]}" moves | awk -v from="$4" '$1 ~ "^" from "[-x]" { print "target", $1 }'
+    } | awk -v last="${3##* }" -v selected="${4:-}" '
+        function col(square) { return index("ABCDEFGHIJKLMNOP", substr(square, 1, 1)) }
+        function row(square) { return substr(square, 2) + 0 }
+        function mark(square, what) { marked[row(square), col(square)] = what }
+        BEGIN {
+            if (selected != "") mark(selected, "selected")
+            else if (last != "") { split(last, squares, /[-x]/); mark(squares[1], "last"); mark(squares[2], "last") }
+        }
+        /^ *[0-9]+  / { for (c = 2; c <= NF; c++) cell[$1, c - 1] = $c; n = NF - 1 }
+        /^side to move:/ { toMove = $4 }
+        /has won/ { decided = 1 }
+        $1 == "target" { split($2, squares, /[-x]/); mark(squares[2], "target") }
+        END {
+            for (r = 1; r <= n; r++)
+                for (c = 1; c <= n; c++) {
+                    content = cell[r, c] == "." ? 0 : cell[r, c] + 1
+                    if (selected != "") raised = marked[r, c] != ""
+                    else raised = !decided && content == toMove + 1
+                    highlighted = marked[r, c] == "last" || marked[r, c] == "selected"
+                    printf "%d%d%d0%s", content, raised, highlighted, c == n ? "\n" : " "
+                }
+        }'
+}
+
+# gui_expect_board WHAT WINDOW N EXPECTED: polls screenshots until the board shows EXPECTED (drawing is
+# asynchronous); fails with both boards after GUI_TIMEOUT seconds.
+gui_expect_board() {
+    local what=$1 window=$2 n=$3 expected=$4 actual= i
+    for (( i = 0; i < GUI_TIMEOUT * 10; i++ )); do
+        actual=$(gui_board "$window" "$n")
+        [ "$actual" = "$expected" ] && { gui_pass "$what"; return 0; }
+        sleep 0.05
+    done
+    gui_fail "$what: the board shows
+$actual
+instead of
+$expected"
+    return 1
+}
+
+# gui_expect_position WHAT WINDOW SIZE SETUP MOVES [CONTROLS]: the board in the normal display after
+# MOVES and, when given, exactly these navigation buttons shown (see gui_controls).
+gui_expect_position() {
+    gui_expect_board "$1" "$2" "$3" "$(gui_expected_board "$3" "$4" "$5")" || return 0
+    [ -n "${6:-}" ] && gui_expect_eq "$1: navigation buttons" "$6" "$(gui_controls "$2" "$3")"
+    return 0
+}
