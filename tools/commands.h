@@ -21,3 +21,4 @@ int commandStats(const CliOptions& options);
 int commandSearch(const CliOptions& options);
 int commandThink(const CliOptions& options);
 int commandBench(const CliOptions& options);
+int commandSelfplay(const CliOptions& options);

@@ -56,6 +56,30 @@ std::string parseRanged(const std::string& option, const std::string& text, long
     return "";
 }
 
+// parseList() reads "A", "A-B" or comma-separated items of those, each within low..high.
+std::string parseList(const std::string& option, const std::string& text, long low, long high,
+                      std::vector<int>& values) {
+    const std::string error = "option " + option + ": '" + text + "' is not a whole number from " +
+                              std::to_string(low) + " to " + std::to_string(high) + " (or a list such as " +
+                              std::to_string(low) + "-" + std::to_string(high) + ")";
+    values.clear();
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t comma = text.find(',', start);
+        if (comma == std::string::npos) comma = text.size();
+        const std::string item = text.substr(start, comma - start);
+        const size_t dash = item.find('-', 1);
+        long first = 0, last = 0;
+        if (!parseInteger(item.substr(0, dash), first)) return error;
+        last = first;
+        if (dash != std::string::npos && !parseInteger(item.substr(dash + 1), last)) return error;
+        if (first < low || last > high || first > last) return error;
+        for (long v = first; v <= last; ++v) values.push_back(static_cast<int>(v));
+        start = comma + 1;
+    }
+    return "";
+}
+
 std::string parseTime(const std::string& option, const std::string& text, double& value) {
     if (!parseSeconds(text, value) || value > 1e6)
         return "option " + option + ": '" + text + "' is not a number of seconds from 0 to 1000000";
@@ -81,11 +105,11 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
             long number = 0;
             std::string error;
             if (arg == "--size") {
-                error = parseRanged(arg, value, 4, 16, number);
-                o.size = static_cast<int>(number);
+                error = parseList(arg, value, 4, 16, o.sizes);
+                if (error.empty()) o.size = o.sizes.front();
             } else if (arg == "--setup") {
-                error = parseRanged(arg, value, 0, 8, number);
-                o.setup = static_cast<int>(number);
+                error = parseList(arg, value, 0, 8, o.setups);
+                if (error.empty()) o.setup = o.setups.front();
             } else if (arg == "--moves") {
                 o.moves = value;
             } else if (arg == "--depth" || arg == "--depth0" || arg == "--depth1") {

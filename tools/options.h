@@ -8,6 +8,8 @@
 struct CliOptions {
     int size = 8;
     int setup = 3;
+    std::vector<int> sizes{8};   // selfplay takes lists such as 4-16 or 5,8
+    std::vector<int> setups{3};
     std::string moves;              // the game line, in notation
     bool progress = false;          // think: progress texts to standard error
     std::string command;
