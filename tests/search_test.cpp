@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,20 @@
 #include "position/toolkit.h"
 #include "search/search.h"
 #include "test_support.h"
+
+// Every allocation of the test program is counted, so a test can see what a search allocates.
+namespace {
+long allocationCount = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+    ++allocationCount;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+// Not inlined, so that the compiler does not pair a new expression with free().
+__attribute__((noinline)) void operator delete(void* p) noexcept { std::free(p); }
+__attribute__((noinline)) void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 using testing_support::diffPositions;
 using testing_support::legalMoves;
@@ -247,6 +263,23 @@ TEST(Search, DecidedMoveIsTakenAtItsStaticScoreWithoutBeingMade) {
     EXPECT_EQ(searchAt(3, -DECIDED_BOUND, DECIDED_BOUND, &evaluations), WIN_SCORE + 512 * 3 + 5);
     EXPECT_EQ(evaluations, 23u) << "only the node's own moves were scored";
     EXPECT_EQ(moveText(searchState.bestMove), "E1-E4");
+}
+
+TEST(Search, HorizonAllocatesNothingAndInteriorNodesOneListEach) {
+    // Depth 1: the horizon alone. Depth 2: one list, children at the horizon. Depth 3: the node's
+    // list and one for each of its 14 searched children (all ordinary, no cut-off in an open window).
+    struct Case {
+        int depth;
+        long allocations;
+    };
+    const Case cases[] = {{1, 0}, {2, 1}, {3, 15}};
+    for (const Case& c : cases) {
+        startGame(middleGames[0]);
+        game.remainingDepth = c.depth;
+        const long before = allocationCount;
+        search(NO_SCORE, MAX_SCORE);
+        EXPECT_EQ(allocationCount - before, c.allocations) << c.depth;
+    }
 }
 
 }  // namespace
