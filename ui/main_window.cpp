@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Value_Input.H>
 
@@ -167,6 +168,8 @@ void refreshStatistics() {
 
 void buildMainWindow() {
     const int boardPixels = SQUARE_SIZE * game.boardSize;
+    // Nothing is laid out anew: without a resizable widget the window keeps its size.
+    Fl_Group::current()->resizable(nullptr);
     buildBoard(boardPixels);
     buildStatistics(boardPixels);
     buildThinkControls(boardPixels);
