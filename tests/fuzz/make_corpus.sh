@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Writes the seed corpora of the fuzz targets: tests/fuzz/corpus/cli (command lines, one argv word
+# per line) and tests/fuzz/corpus/history (size, setup and action bytes). The legal game lines come
+# from the tool itself, so the script needs a built tool:
+#   bash tests/fuzz/make_corpus.sh build/tarnwick-cli
+# The output is fixed: rerunning it rewrites the same files.
+set -euo pipefail
+cli=${1:?usage: make_corpus.sh PATH_TO_TARNWICK_CLI}
+here=$(cd "$(dirname "$0")" && pwd)
+out_cli=$here/corpus/cli
+out_history=$here/corpus/history
+rm -rf "$out_cli" "$out_history"
+mkdir -p "$out_cli" "$out_history"
+
+# cli_case NAME WORD...: one argv word per line, no newline after the last.
+cli_case() {
+    local name=$1
+    shift
+    local IFS=$'\n'
+    printf '%s' "$*" >"$out_cli/$name"
+}
+
+# game_line SIZE SETUP SEED PLIES: a legal line from the position, picking move (SEED * ply + 1)
+# modulo the number of legal moves, stopping early when a side has won or no move is left.
+game_line() {
+    local size=$1 setup=$2 seed=$3 plies=$4 line="" ply
+    for ((ply = 0; ply < plies; ++ply)); do
+        if "$cli" --size "$size" --setup "$setup" --moves "$line" show | grep -q 'has won'; then break; fi
+        mapfile -t moves < <("$cli" --size "$size" --setup "$setup" --moves "$line" moves | cut -d' ' -f1)
+        [ ${#moves[@]} -gt 0 ] || break
+        line="${line:+$line }${moves[$(((seed * ply + 1) % ${#moves[@]}))]}"
+    done
+    printf '%s' "$line"
+}
+
+# Legal lines on several sizes and setups, with the commands the tool knows.
+cli_case example-5-6 --size 5 --setup 6 --moves "C1xE3 A3xC5" show
+cli_case win-4-3 --size 4 --setup 3 --moves "$(game_line 4 3 1 12)" show
+cli_case default-line --moves "$(game_line 8 3 3 20)" show
+cli_case line-6-1 --size 6 --setup 1 --moves "$(game_line 6 1 5 30)" perft 1
+cli_case line-9-7 --size 9 --setup 7 --moves "$(game_line 9 7 7 40)" moves
+cli_case line-12-4 --size 12 --setup 4 --moves "$(game_line 12 4 11 40)" eval
+cli_case line-16-8 --size 16 --setup 8 --moves "$(game_line 16 8 13 60)" stats
+cli_case line-7-2-commas --setup 2 --size 7 --moves "$(game_line 7 2 17 15 | tr ' ' ',')" show
+cli_case lower-case --moves "$(game_line 8 3 19 10 | tr 'A-Zx' 'a-zX')" show
+cli_case empty-moves --size 10 --setup 0 --moves "" show
+cli_case all-options --size 6 --setup 5 --depth 2 --time 0.5 --depth0 3 --time1 1e2 --max-moves 40 \
+    --games 2 --check --progress selfplay
+cli_case size-list --size 4-16 --setup 0,3,8 selfplay
+cli_case size-list-mixed --size 5,7-9 --setup 6-8 --games 3 selfplay
+cli_case help --help
+cli_case help-short -h show
+
+# Bad input: every one is refused with a message.
+cli_case size-too-small --size 3 show
+cli_case size-too-big --size 17 show
+cli_case size-word --size eight show
+cli_case size-reversed-list --size 9-5 selfplay
+cli_case size-empty-item --size 5,,6 selfplay
+cli_case setup-out-of-range --setup 9 show
+cli_case option-no-value show --size
+cli_case unknown-option --fast show
+cli_case depth-zero --depth 0 selfplay
+cli_case time-negative --time -1 selfplay
+cli_case time-hex --time 0x10 selfplay
+cli_case time-nan --time nan selfplay
+cli_case games-huge --games 99999999999999 selfplay
+cli_case malformed-move --moves "F1-D3 C8C6" show
+cli_case off-board --moves "J1-J3" show
+cli_case leading-zero --moves "B01-B3" show
+cli_case row-too-long --moves "B100-B3" show
+cli_case empty-square --moves "D4-D6" show
+cli_case wrong-side --moves "A2-C2" show
+cli_case wrong-distance --moves "B1-B4" show
+cli_case capture-with-dash --size 5 --setup 6 --moves "C1xE3 A3-C5" show
+cli_case plain-with-x --moves "B1xB3" show
+cli_case move-after-win --size 4 --setup 3 --moves "B1xD3 D2-B2 C1-C3" show
+cli_case no-pieces --size 4 --setup 0 --moves "B2-B3" show
+printf -- '--size\0%s\0--setup\0%s\0--moves\0%s\0show' 11 6 "$(game_line 11 6 23 25)" >"$out_cli/nul-separated"
+
+# History inputs: size byte (4 + b % 13), setup byte (b % 9), then actions by b % 8: 0-3 play,
+# 4 try and take back, 5-6 undo, 7 redo; a play or try takes one more byte to choose the move.
+history_case() {
+    local name=$1 hex=$2
+    printf '%b' "$(sed 's/\([0-9a-f][0-9a-f]\)/\\x\1/g' <<<"$hex")" >"$out_history/$name"
+}
+history_case empty-4-0 0000
+history_case start-8-3 0403
+history_case plays-5-6 0106000001070200030004
+history_case undo-redo-8-3 04030001080205070f0d17
+history_case try-16-8 0c0804000c01140225031c04
+history_case long-12-4 08040001080209030a040b051006110712081309140a
+history_case undo-past-start 0705050d15070f0017
+history_case restart-replay 0a0700000801100218031d0d15252d070f171f
+history_case captures-6-6 02060000000100020003000400050006
+history_case play-after-undo 0903000108020d15080309041a05
+for size in 0 3 6 9 12; do
+    for setup in 1 4 7; do
+        bytes=$(printf '%02x%02x' "$size" "$setup")
+        for ((step = 0; step < 24; ++step)); do
+            case $((step % 6)) in
+                4) bytes+=$(printf '%02x%02x' $((8 * step + 4)) $((step * 37 % 256))) ;;
+                5) bytes+=$(printf '%02x' $((8 * step + 5 + 2 * (step / 6 % 2)))) ;;
+                *) bytes+=$(printf '%02x%02x' $((8 * step % 256)) $((step * 53 % 256))) ;;
+            esac
+        done
+        history_case "mixed-$((size + 4))-$setup" "$bytes"
+    done
+done
+echo "wrote $(ls "$out_cli" | wc -l) cli and $(ls "$out_history" | wc -l) history inputs"
