@@ -85,8 +85,11 @@ int main(int argc, char** argv) {
     const int diameter = size * 24 / 31 + ((size * 24 / 31) % 2 != size % 2);
     Fl_RGB_Image* image = renderPieceSquare(size, 0.4, 255, 204, 153, diameter, 0.5, 163, 80, 29, 0.8);
     releaseLightSamples();
-    const std::vector<unsigned char> png =
-        encodePng(reinterpret_cast<const unsigned char*>(image->data()[0]), image->w(), image->h());
+    // The image does not own its pixel buffer: both are released here.
+    const unsigned char* pixels = reinterpret_cast<const unsigned char*>(image->data()[0]);
+    const std::vector<unsigned char> png = encodePng(pixels, image->w(), image->h());
+    delete image;
+    delete[] pixels;
     std::FILE* out = std::fopen(argv[2], "wb");
     if (!out || std::fwrite(png.data(), 1, png.size(), out) != png.size() || std::fclose(out) != 0) {
         std::fprintf(stderr, "make_icon: cannot write %s\n", argv[2]);

@@ -17,6 +17,12 @@ run_series() {
   echo "soak $name: $summary, $(printf '%s\n' "$out" | grep -c '^result') games, $(printf '%s\n' "$out" | grep -v -E '^(game|result|[0-9]+ games)' | wc -w) moves"
 }
 
-run_series fixed-depth-3 --size 4-16 --setup 0-8 --games 117 --depth 3 --max-moves 300
-run_series timed --size 4-16 --setup 5 --games 13 --depth 9 --time 0.03 --max-moves 50
+# TARNWICK_SOAK=quick (the sanitizer build) plays every pair once at a smaller depth.
+if [ "${TARNWICK_SOAK:-}" = quick ]; then
+  run_series fixed-depth-2 --size 4-16 --setup 0-8 --games 117 --depth 2 --max-moves 200
+  run_series timed --size 5,9,13,16 --setup 8 --games 4 --depth 9 --time 0.03 --max-moves 30
+else
+  run_series fixed-depth-3 --size 4-16 --setup 0-8 --games 117 --depth 3 --max-moves 300
+  run_series timed --size 4-16 --setup 5 --games 13 --depth 9 --time 0.03 --max-moves 50
+fi
 finish
