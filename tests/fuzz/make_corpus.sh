@@ -107,4 +107,15 @@ for size in 0 3 6 9 12; do
         history_case "mixed-$((size + 4))-$setup" "$bytes"
     done
 done
+# Long games: mostly moves, some tries, undos and redos, from a fixed linear congruential sequence.
+for game in "5 0 600" "7 6 900" "12 3 700" "16 8 500"; do
+    read -r size setup length <<<"$game"
+    bytes=$(printf '%02x%02x' $((size - 4)) "$setup")
+    state=$((size * 1009 + setup))
+    for ((i = 0; i < length; ++i)); do
+        state=$(((state * 1103515245 + 12345) % 2147483648))
+        bytes+=$(printf '%02x' $(((state >> 16) % 256)))
+    done
+    history_case "long-$size-$setup" "$bytes"
+done
 echo "wrote $(ls "$out_cli" | wc -l) cli and $(ls "$out_history" | wc -l) history inputs"
