@@ -54,9 +54,41 @@ inline bool workLeft() {
 inline int ownBits(int id) { return (id + PIECE_CODE_BASE) & 0xC0; }
 inline int cellOf(int id) { return boardIndex(game.pieces[id].row, game.pieces[id].col); }
 
-// The scans skip the neighbours that touch the one just found: three places after an orthogonal
-// direction, two after a diagonal one.
-inline int skipAfter(int d) { return d & 1 ? d - 3 : d - 2; }
+// scanNeighbourRuns() calls visit(q) for own neighbours q of cell, directions 7 down to 0. After
+// each one found it skips the neighbours that touch q (three places after an orthogonal direction,
+// two after a diagonal one): an own piece there is already in q's group.
+template <typename Visit>
+inline void scanNeighbourRuns(int cell, int own, Visit visit) {
+    const int32_t* cells = boardCells();
+    int d = 7;
+    while (d >= 0) {
+        const int32_t c = cells[cell + DirectionOffsets[d]];
+        if ((c & 0xC0) != own) {
+            --d;
+            continue;
+        }
+        visit(c - PIECE_CODE_BASE);
+        d = d & 1 ? d - 3 : d - 2;
+    }
+}
+
+// floodGroup() walks breadth first from start through own pieces. claim(q) decides whether
+// neighbour q joins the walk and marks it, so that it enters the work list once; take(t) runs as
+// each piece leaves the list.
+template <typename Claim, typename Take>
+inline void floodGroup(int start, int own, Claim claim, Take take) {
+    const int32_t* cells = boardCells();
+    appendWork(start);
+    while (workLeft()) {
+        const int t = takeWork();
+        take(t);
+        const int cell = cellOf(t);
+        for (int d = 7; d >= 0; --d) {
+            const int32_t c = cells[cell + DirectionOffsets[d]];
+            if ((c & 0xC0) == own && claim(c - PIECE_CODE_BASE)) appendWork(c - PIECE_CODE_BASE);
+        }
+    }
+}
 
 }  // namespace
 
@@ -66,86 +98,62 @@ const int8_t (&RingSplitTable)[256] = ringTable.entries;
 // group of its side. The first group met keeps its id; every other group met is relabelled into it.
 void joinGroupsOnPlace(int id) {
     const int s = id >> 6;
-    const int own = ownBits(id);
-    const int x = cellOf(id);
-    const int32_t* cells = boardCells();
     PieceRecord& p = game.pieces[id];
-
     ++game.groupCount[s];
     ++game.stampCounter;
     p.group = id;
     p.stamp = game.stampCounter;
     p.weight = 1;
 
-    int d = 7;
-    while (d >= 0) {
-        const int32_t c = cells[x + DirectionOffsets[d]];
-        if ((c & 0xC0) != own) {
-            --d;
-            continue;
-        }
-        const int q = c - PIECE_CODE_BASE;
+    scanNeighbourRuns(cellOf(id), ownBits(id), [&](int q) {
         const int g1 = game.pieces[q].group;
         const int g0 = p.group;
-        if (g1 != g0) {
-            --game.groupCount[s];
-            if (g0 == id) {
-                p.group = g1;
-                p.stamp = game.pieces[q].stamp;
-                ++game.pieces[g1].weight;
-            } else {
-                mergeGroups(g1, g0);
-            }
+        if (g1 == g0) return;
+        --game.groupCount[s];
+        if (g0 == id) {
+            p.group = g1;
+            p.stamp = game.pieces[q].stamp;
+            ++game.pieces[g1].weight;
+        } else {
+            mergeGroups(g1, g0);
         }
-        d = skipAfter(d);
-    }
+    });
 }
 
-// mergeGroups() relabels every piece of group x into group y, flooding from x's namesake.
+// mergeGroups() relabels every piece of group x into group y, flooding from x's namesake. Pieces
+// are relabelled as they enter the work list, so none enters twice.
 void mergeGroups(int x, int y) {
-    const int32_t* cells = boardCells();
-    const int own = ownBits(x);
     const int64_t stamp = game.pieces[y].stamp;
     game.pieces[x].group = y;
-    appendWork(x);
-    while (workLeft()) {
-        const int t = takeWork();
-        game.pieces[t].stamp = stamp;
-        ++game.pieces[y].weight;
-        const int cell = cellOf(t);
-        for (int d = 7; d >= 0; --d) {
-            const int32_t c = cells[cell + DirectionOffsets[d]];
-            if ((c & 0xC0) != own) continue;
-            PieceRecord& q = game.pieces[c - PIECE_CODE_BASE];
-            if (q.group != x) continue;
-            q.group = y;
-            appendWork(c - PIECE_CODE_BASE);
-        }
-    }
+    floodGroup(
+        x, ownBits(x),
+        [&](int q) {
+            if (game.pieces[q].group != x) return false;
+            game.pieces[q].group = y;
+            return true;
+        },
+        [&](int t) {
+            game.pieces[t].stamp = stamp;
+            ++game.pieces[y].weight;
+        });
 }
 
 // regroupFrom() floods the group that z now belongs to, giving it the id z and a fresh stamp.
 void regroupFrom(int z) {
-    const int32_t* cells = boardCells();
-    const int own = ownBits(z);
     const int64_t stamp = ++game.stampCounter;
     game.pieces[z].weight = 0;
     game.pieces[z].stamp = stamp;
-    appendWork(z);
-    while (workLeft()) {
-        const int t = takeWork();
-        game.pieces[t].group = z;
-        ++game.pieces[z].weight;
-        const int cell = cellOf(t);
-        for (int d = 7; d >= 0; --d) {
-            const int32_t c = cells[cell + DirectionOffsets[d]];
-            if ((c & 0xC0) != own) continue;
-            PieceRecord& q = game.pieces[c - PIECE_CODE_BASE];
-            if (q.stamp == stamp) continue;
-            q.stamp = stamp;
-            appendWork(c - PIECE_CODE_BASE);
-        }
-    }
+    floodGroup(
+        z, ownBits(z),
+        [&](int q) {
+            if (game.pieces[q].stamp == stamp) return false;
+            game.pieces[q].stamp = stamp;
+            return true;
+        },
+        [&](int t) {
+            game.pieces[t].group = z;
+            ++game.pieces[z].weight;
+        });
 }
 
 // splitGroupOnRemove() takes the removed piece's group as gone, then counts back each part that is
@@ -159,20 +167,11 @@ void splitGroupOnRemove(int id) {
     --game.groupCount[s];
     if (game.pieces[id].group == id) {
         // The namesake is gone: every part of the old group is renamed after a neighbour.
-        int d = 7;
-        while (d >= 0) {
-            const int32_t c = cells[x + DirectionOffsets[d]];
-            if ((c & 0xC0) != own) {
-                --d;
-                continue;
-            }
-            const int q = c - PIECE_CODE_BASE;
-            if (game.pieces[q].group == id) {
-                ++game.groupCount[s];
-                regroupFrom(q);
-            }
-            d = skipAfter(d);
-        }
+        scanNeighbourRuns(x, own, [&](int q) {
+            if (game.pieces[q].group != id) return;
+            ++game.groupCount[s];
+            regroupFrom(q);
+        });
         return;
     }
 
@@ -187,18 +186,9 @@ void splitGroupOnRemove(int id) {
     }
     // The group may have split: flood from one piece of each run not yet reached by a flood of
     // this removal. Stamps are 64-bit and only grow, so "not reached" is a plain comparison.
-    int d = 7;
-    while (d >= 0) {
-        const int32_t c = cells[x + DirectionOffsets[d]];
-        if ((c & 0xC0) != own) {
-            --d;
-            continue;
-        }
-        const int q = c - PIECE_CODE_BASE;
-        if (game.pieces[q].stamp <= stampBefore) {
-            ++game.groupCount[s];
-            regroupFrom(q);
-        }
-        d = skipAfter(d);
-    }
+    scanNeighbourRuns(x, own, [&](int q) {
+        if (game.pieces[q].stamp > stampBefore) return;
+        ++game.groupCount[s];
+        regroupFrom(q);
+    });
 }
