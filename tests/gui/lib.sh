@@ -56,10 +56,11 @@ gui_cleanup() {
 # --- The program ---------------------------------------------------------------------------------
 
 # gui_launch [ARGS...]: starts the program in the background; APP_PID is its PID. In a sanitizer build
-# the leak check stays off unless asked for: the toolkit's font loading leaves fontconfig's caches
-# unfreed, which would turn every exit status into 1.
+# the leak check is off for the program, also when the options of the run switch it on for the other
+# tests (a later option wins): the toolkit's font loading leaves fontconfig's caches unfreed, which
+# would turn every exit status into a leak report's.
 gui_launch() {
-    ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} "$GUI_PROGRAM" "$@" >"$GUI_TMP/app.out" 2>&1 &
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$GUI_PROGRAM" "$@" >"$GUI_TMP/app.out" 2>&1 &
     APP_PID=$!
 }
 
