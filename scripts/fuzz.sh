@@ -21,7 +21,7 @@ if ! command -v clang++ >/dev/null; then
     exit 1
 fi
 
-build=build-fuzz
+build="build-fuzz"
 generator=()
 [ -f "$build/CMakeCache.txt" ] || ! command -v ninja >/dev/null || generator=(-G Ninja)
 cmake -S . -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \

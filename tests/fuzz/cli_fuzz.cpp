@@ -3,7 +3,8 @@
 // every input is quick.
 //
 // Checked for every input:
-// - parseOptions() either refuses with a message or returns options within their documented ranges;
+// - parseOptions() either refuses with a message that names the option at fault, or returns options
+//   within their documented ranges;
 // - setUpGame() either refuses with "move K '...': reason" after playing exactly the K - 1 moves
 //   before the bad one, or plays every move of the list, each exactly as it was written;
 // - after either, the position passes the from-scratch checker and the side to move matches the
@@ -83,6 +84,13 @@ bool allWithin(const std::vector<int>& values, int low, int high) {
     return true;
 }
 
+// A refused command line is named by the option at fault, as it was typed.
+void checkRefusedOptions(const std::string& error, const std::vector<std::string>& words) {
+    for (const std::string& word : words)
+        if (word.size() > 2 && word.compare(0, 2, "--") == 0 && error.find(word) != std::string::npos) return;
+    fail("refusal '" + error + "' names no option of the command line");
+}
+
 void checkAcceptedOptions(const CliOptions& o) {
     if (!allWithin(o.sizes, 4, 16) || o.size != o.sizes.front()) fail("accepted sizes out of range");
     if (!allWithin(o.setups, 0, 8) || o.setup != o.setups.front()) fail("accepted setups out of range");
@@ -125,15 +133,19 @@ void checkAcceptedGame(const std::vector<std::string>& moves) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::vector<std::string> words = splitWords(data, size);
     Argv argv;
     argv.add("tarnwick-cli");
-    for (const std::string& word : splitWords(data, size)) argv.add(word);
+    for (const std::string& word : words) argv.add(word);
     const int argc = static_cast<int>(argv.pointers.size());
     argv.pointers.push_back(nullptr);
 
     CliOptions options;
     const std::string error = parseOptions(argc, argv.pointers.data(), options);
-    if (!error.empty()) return 0;
+    if (!error.empty()) {
+        checkRefusedOptions(error, words);
+        return 0;
+    }
     checkAcceptedOptions(options);
     if (options.sizes.size() > 1 || options.setups.size() > 1) return 0;
 
