@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libfltk1.3-dev fluid
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tarnwick and runs every test: unit, command-line and in-process
 # desktop tests, the desktop program under Xvfb, then the same tests built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a bounded fuzzing run.
+# UndefinedBehaviorSanitizer, and a bounded fuzzing run of the tool's parsing and of random move
+# sequences.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -25,5 +26,8 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   TARNWICK_SOAK=quick ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+stage "fuzzing (about a minute)"
+bash scripts/fuzz.sh 60
 
 stage "done"
