@@ -4,6 +4,7 @@
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Window.H>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "position/game_state.h"
@@ -16,16 +17,17 @@ namespace {
 Fl_Value_Input* boardSizeInput = nullptr;
 Fl_Value_Input* setupInput = nullptr;
 
-// takeWholeValue() reads an input as a whole number, truncating toward zero. A value outside the input's
-// range is not taken: the nearest value in range is put into the field instead, so the user sees what a
+// takeWholeValue() reads an input as a whole number, truncating toward zero. A whole number outside the
+// input's range is not taken (3.5 is board size 3, which is refused, not 4), nor is a value that is no
+// number at all: the nearest value in range is put into the field instead, so the user sees what a
 // second OK would start with.
 bool takeWholeValue(Fl_Value_Input* input, int& whole) {
-    const double value = input->value(), low = input->minimum(), high = input->maximum();
-    if (value > low - 1 && value < high + 1) {
+    const double value = std::trunc(input->value()), low = input->minimum(), high = input->maximum();
+    if (value >= low && value <= high) {
         whole = static_cast<int>(value);
         return true;
     }
-    input->value(value >= high + 1 ? high : low);
+    input->value(value > high ? high : low);
     return false;
 }
 

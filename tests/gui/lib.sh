@@ -201,13 +201,15 @@ GUI_SETUP_FIELD=(100 50)
 GUI_OK_BUTTON=(65 82)
 
 # gui_dialog_step STEP: size=V and setup=V replace a field's text, ok clicks OK, enter presses Return
-# with the pointer in the dialog, drag-ok presses on OK and releases elsewhere in the dialog.
+# with the pointer in the dialog, key=K presses key K there, drag-ok presses on OK and releases elsewhere
+# in the dialog.
 gui_dialog_step() {
     case $1 in
         size=*) gui_replace_text "$GUI_DIALOG" "${GUI_SIZE_FIELD[@]}" "${1#size=}" ;;
         setup=*) gui_replace_text "$GUI_DIALOG" "${GUI_SETUP_FIELD[@]}" "${1#setup=}" ;;
         ok) gui_click "$GUI_DIALOG" "${GUI_OK_BUTTON[@]}" ;;
         enter) gui_key "$GUI_DIALOG" Return ;;
+        key=*) gui_key "$GUI_DIALOG" "${1#key=}" ;;
         drag-ok) gui_press "$GUI_DIALOG" "${GUI_OK_BUTTON[@]}" && gui_release "$GUI_DIALOG" 10 10 ;;
         *) echo "unknown dialog step $1" >&2; return 1 ;;
     esac
