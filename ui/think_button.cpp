@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "position/game_state.h"
 #include "position/history.h"
@@ -13,12 +14,15 @@
 
 namespace {
 
-// wholeValueIn() reads an input truncated toward zero and brought into [low, high]. A field that shows
-// something else than what the search will use is set to that value, so the user sees the real limit.
+// wholeValueIn() reads an input truncated toward zero and brought into [low, high]. The field is then
+// made to show that value whenever it shows anything else, also when the text already stood for it: the
+// toolkit reads an empty field or a lone "-" as 0 and "05" as 5, so the user sees the real limit.
 double wholeValueIn(Fl_Value_Input* input, double low, double high) {
-    const double typed = input->value();
-    const double whole = std::clamp(std::trunc(typed), low, high);
-    if (whole != typed) input->value(whole);
+    const double whole = std::clamp(std::trunc(input->value()), low, high);
+    input->value(whole);
+    char shown[128];
+    input->format(shown);
+    if (std::strcmp(input->input.value(), shown) != 0) input->input.value(shown);
     return whole;
 }
 

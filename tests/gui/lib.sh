@@ -323,6 +323,22 @@ gui_set_limits() {
     xdotool mousemove --window "$1" 1 1
 }
 
+# gui_field_text WINDOW X Y: prints the text of the input field at (X, Y), read through the clipboard:
+# a click into the field, select all, copy. An empty field copies nothing and reads as empty (after the
+# reader's wait of two seconds).
+gui_field_text() {
+    "$GUI_BUILD/clipboard_text" clear
+    gui_click "$1" "$2" "$3"
+    xdotool key ctrl+a ctrl+c
+    "$GUI_BUILD/clipboard_text"
+}
+
+# gui_limits WINDOW N: prints the texts of the two limit fields, "DEPTH SECONDS".
+gui_limits() {
+    local b=$(( 31 * $2 ))
+    echo "$(gui_field_text "$1" $(( b + 171 )) 15) $(gui_field_text "$1" $(( b + 171 )) 35)"
+}
+
 # gui_shot_ppm WINDOW: a screenshot as binary PPM in $GUI_TMP/shot.ppm.
 gui_shot_ppm() {
     import -window "$1" -depth 8 "ppm:$GUI_TMP/shot.ppm" || return 1
