@@ -14,20 +14,12 @@
 #include "position/setups.h"
 #include "position/toolkit.h"
 
+#include "test_support.h"
+
 namespace {
 
-struct Placed {
-    int row, col, side;
-};
-
-// Sets up an N x N board holding exactly the given pieces, side 0 to move.
-void setUpBoard(int size, const std::vector<Placed>& pieces) {
-    clearGameState();
-    game.boardSize = size;
-    resetPosition();
-    for (const Placed& p : pieces) newPiece(p.row, p.col, p.side);
-    game.sideToMove = 0;
-}
+using testing_support::Placed;
+using testing_support::setUpBoard;
 
 // The gap cost computed as literally as possible: the runs and gaps of the occupied lines, then
 // c(t) for every t by moving one piece at a time, with no early exit. The sink is unbounded here,

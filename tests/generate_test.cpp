@@ -18,19 +18,12 @@
 #include "position/pieces.h"
 #include "position/setups.h"
 
+#include "test_support.h"
+
 namespace {
 
-struct Placed {
-    int row, col, side;
-};
-
-void setUpBoard(int size, const std::vector<Placed>& pieces) {
-    clearGameState();
-    game.boardSize = size;
-    resetPosition();
-    for (const Placed& p : pieces) newPiece(p.row, p.col, p.side);
-    game.sideToMove = 0;
-}
+using testing_support::Placed;
+using testing_support::setUpBoard;
 
 std::vector<Move> generateAll() {
     MoveList list;

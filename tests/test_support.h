@@ -10,6 +10,7 @@
 #include "position/history.h"
 #include "position/move.h"
 #include "position/notation.h"
+#include "position/pieces.h"
 #include "position/setups.h"
 
 namespace testing_support {
@@ -28,6 +29,19 @@ inline std::string setUpGame(int size, int setup, const std::vector<std::string>
         commitMove(m);
     }
     return "";
+}
+
+struct Placed {
+    int row, col, side;
+};
+
+// setUpBoard() sets up an N x N board holding exactly the given pieces, side 0 to move.
+inline void setUpBoard(int size, const std::vector<Placed>& pieces) {
+    clearGameState();
+    game.boardSize = size;
+    resetPosition();
+    for (const Placed& p : pieces) newPiece(p.row, p.col, p.side);
+    game.sideToMove = 0;
 }
 
 // diffPositions() names the first difference between two states in everything that a move made
