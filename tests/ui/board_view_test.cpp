@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, TwoClicksPlayAMoveAndACapture) {
     click(1, 2);
     click(3, 2);
     ASSERT_EQ(gameHistory.historyLength, 1);
-    const Move& quiet = gameHistory.historyMoves[0];
+    const Move quiet = gameHistory.historyMoves[0];  // a copy: the history grows below
     EXPECT_EQ(quiet.fromRow * 1000 + quiet.fromCol * 100 + quiet.toRow * 10 + quiet.toCol, 1232);
     EXPECT_LT(quiet.captured, 0);
     EXPECT_EQ(game.sideToMove, 1);
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, TwoClicksPlayAMoveAndACapture) {
     click(3, 1);  // A3, then C1: captures the piece on C1
     click(1, 3);
     ASSERT_EQ(gameHistory.historyLength, 2);
-    const Move& capture = gameHistory.historyMoves[1];
+    const Move capture = gameHistory.historyMoves[1];
     EXPECT_EQ(capture.piece, game.board[1][3] - 64);
     EXPECT_EQ(game.board[1][3] / 64, 2);
     EXPECT_EQ(game.pieceCount[0], 11);
