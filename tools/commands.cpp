@@ -70,7 +70,7 @@ int commandShow(const CliOptions& options) {
     for (int col = 1; col <= n; ++col) text += std::string(" ") + static_cast<char>('A' + col - 1);
     text += "\n";
     for (int row = 1; row <= n; ++row) {
-        char label[8];
+        char label[16];
         std::snprintf(label, sizeof label, "%2d ", row);
         text += label;
         for (int col = 1; col <= n; ++col) {
