@@ -164,9 +164,10 @@ gui_replace_text() {
 
 # --- Screenshots and pixels ----------------------------------------------------------------------
 
-# gui_screenshot WINDOW FILE: the window's contents as PNG.
+# gui_screenshot WINDOW FILE: the window's contents as PNG. import waits forever for a window that has
+# gone (the program ended), so it gets GUI_TIMEOUT seconds.
 gui_screenshot() {
-    import -window "$1" "$2" || return 1
+    timeout "$GUI_TIMEOUT" import -window "$1" "$2" || return 1
     [ -n "${TARNWICK_GUI_SHOTS:-}" ] && mkdir -p "$TARNWICK_GUI_SHOTS" && cp "$2" "$TARNWICK_GUI_SHOTS/"
     return 0
 }
@@ -301,9 +302,11 @@ gui_play() {
     done
 }
 
-# gui_click_control WINDOW N CONTROL: clicks think, restart, undo, redo or end of a board of size N.
+# gui_click_control WINDOW N CONTROL [TIMES]: clicks think, restart, undo, redo or end of a board of size
+# N, TIMES clicks in a row 10 ms apart (default one).
 gui_click_control() {
-    local b=$(( 31 * $2 )) x y
+    local b=$(( 31 * $2 )) x y repeat=()
+    [ "${4:-1}" -gt 1 ] && repeat=(--repeat "$4" --delay 10)
     case $3 in
         think) x=$(( b + 172 )) y=62 ;;
         restart) x=27 y=$(( b + 32 )) ;;
@@ -312,7 +315,7 @@ gui_click_control() {
         end) x=147 y=$(( b + 32 )) ;;
         *) echo "unknown control $3" >&2; return 1 ;;
     esac
-    xdotool mousemove --window "$1" "$x" "$y" click 1 mousemove --window "$1" 1 1
+    xdotool mousemove --window "$1" "$x" "$y" click "${repeat[@]}" 1 mousemove --window "$1" 1 1
 }
 
 # gui_set_limits WINDOW N DEPTH SECONDS: types the two limits of the computer player.
@@ -341,7 +344,7 @@ gui_limits() {
 
 # gui_shot_ppm WINDOW: a screenshot as binary PPM in $GUI_TMP/shot.ppm.
 gui_shot_ppm() {
-    import -window "$1" -depth 8 "ppm:$GUI_TMP/shot.ppm" || return 1
+    timeout "$GUI_TIMEOUT" import -window "$1" -depth 8 "ppm:$GUI_TMP/shot.ppm" || return 1
     [ -n "${TARNWICK_GUI_SHOTS:-}" ] && mkdir -p "$TARNWICK_GUI_SHOTS" &&
         convert "$GUI_TMP/shot.ppm" "$TARNWICK_GUI_SHOTS/shot-$(date +%s%N).png"
     return 0
@@ -399,10 +402,11 @@ gui_expected_board() {
 }
 
 # gui_expect_board WHAT WINDOW N EXPECTED: polls screenshots until the board shows EXPECTED (drawing is
-# asynchronous); fails with both boards after GUI_TIMEOUT seconds.
+# asynchronous); fails with both boards after GUI_TIMEOUT seconds, or at once when the program has ended.
 gui_expect_board() {
     local what=$1 window=$2 n=$3 expected=$4 actual= i
     for (( i = 0; i < GUI_TIMEOUT * 10; i++ )); do
+        gui_app_ended && { gui_fail "$what: the program has ended"; return 1; }
         actual=$(gui_board "$window" "$n")
         [ "$actual" = "$expected" ] && { gui_pass "$what"; return 0; }
         sleep 0.05

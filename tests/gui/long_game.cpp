@@ -1,9 +1,9 @@
-// long_game MOVES: the desktop program with a long game already played on board 16, setup 6: MOVES random
-// legal moves, quiet ones preferred so that neither side connects. It prints the moves on one line, shows
-// the main window as start-up does and runs the event loop. Every time the toolkit has handled a batch of
-// events it checks the position against its from-scratch twin (checkPosition), the history's invariants
-// and which board and navigation buttons are shown; the first failure is printed and ends the program
-// with status 3. Closing the window ends it with status 0, as in the program.
+// long_game COUNT FILE: the desktop program with a long game already played on board 16, setup 6: COUNT
+// random legal moves, quiet ones preferred so that neither side connects. It writes the moves on one line
+// into FILE, shows the main window as start-up does and runs the event loop. Every time the toolkit has
+// handled a batch of events it checks the position against its from-scratch twin (checkPosition), the
+// history's invariants and which board and navigation buttons are shown; the first failure is printed
+// and ends the program with status 3. Closing the window ends it with status 0, as in the program.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
@@ -33,9 +33,9 @@ using testing_support::someSideConnected;
 constexpr int BOARD_SIZE = 16;
 constexpr int SETUP = 6;
 
-// playRandomGame() plays up to `count` moves through the game history and prints them; it stops early
-// only when a side connects or has no move.
-void playRandomGame(int count) {
+// playRandomGame() plays up to `count` moves through the game history and writes them into `path`; it
+// stops early only when a side connects or has no move.
+bool playRandomGame(int count, const char* path) {
     std::mt19937 random(5);
     std::string line;
     for (int played = 0; played < count && !someSideConnected(); ++played) {
@@ -49,8 +49,10 @@ void playRandomGame(int count) {
         commitMove(m);
         line += (line.empty() ? "" : " ") + moveText(m);
     }
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
+    std::FILE* file = std::fopen(path, "w");
+    if (!file) return false;
+    std::fprintf(file, "%s\n", line.c_str());
+    return std::fclose(file) == 0;
 }
 
 bool sameSquares(const Move& a, const Move& b) {
@@ -93,14 +95,18 @@ void checkAfterEvents(void*) {
     if (thinking) return;
     const std::string problem = stateProblem();
     if (problem.empty()) return;
-    std::fprintf(stderr, "long_game: after the last events: %s\n", problem.c_str());
+    std::fprintf(stderr, "long_game: after the last events, at move %d of %d: %s\n", game.historyPosition,
+                 gameHistory.historyLength, problem.c_str());
     std::exit(3);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int count = argc > 1 ? std::atoi(argv[1]) : 600;
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: long_game COUNT FILE\n");
+        return 2;
+    }
     mainWindow = new Fl_Window(SQUARE_SIZE * BOARD_SIZE + 250, SQUARE_SIZE * BOARD_SIZE + 50, "Tarnwick 2.0");
     mainWindow->callback(onMainWindowClose);
     buildLightSamples();
@@ -111,7 +117,10 @@ int main(int argc, char** argv) {
 
     startPosition(BOARD_SIZE, SETUP);
     startHistory();
-    playRandomGame(count);
+    if (!playRandomGame(std::atoi(argv[1]), argv[2])) {
+        std::fprintf(stderr, "long_game: cannot write %s\n", argv[2]);
+        return 2;
+    }
     installFltkToolkit();
     refreshBoard();
     checkAfterEvents(nullptr);
