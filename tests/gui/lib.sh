@@ -164,9 +164,10 @@ gui_replace_text() {
 
 # --- Screenshots and pixels ----------------------------------------------------------------------
 
-# gui_screenshot WINDOW FILE: the window's contents as PNG. import waits forever for a window that has
-# gone (the program ended), so it gets GUI_TIMEOUT seconds.
+# gui_screenshot WINDOW FILE: the window's contents as PNG. import can wait forever for a window that has
+# gone, so there is none once the program has ended, and import gets GUI_TIMEOUT seconds.
 gui_screenshot() {
+    gui_app_ended && return 1
     timeout "$GUI_TIMEOUT" import -window "$1" "$2" || return 1
     [ -n "${TARNWICK_GUI_SHOTS:-}" ] && mkdir -p "$TARNWICK_GUI_SHOTS" && cp "$2" "$TARNWICK_GUI_SHOTS/"
     return 0
@@ -342,8 +343,9 @@ gui_limits() {
     echo "$(gui_field_text "$1" $(( b + 171 )) 15) $(gui_field_text "$1" $(( b + 171 )) 35)"
 }
 
-# gui_shot_ppm WINDOW: a screenshot as binary PPM in $GUI_TMP/shot.ppm.
+# gui_shot_ppm WINDOW: a screenshot as binary PPM in $GUI_TMP/shot.ppm (none once the program has ended).
 gui_shot_ppm() {
+    gui_app_ended && return 1
     timeout "$GUI_TIMEOUT" import -window "$1" -depth 8 "ppm:$GUI_TMP/shot.ppm" || return 1
     [ -n "${TARNWICK_GUI_SHOTS:-}" ] && mkdir -p "$TARNWICK_GUI_SHOTS" &&
         convert "$GUI_TMP/shot.ppm" "$TARNWICK_GUI_SHOTS/shot-$(date +%s%N).png"
