@@ -72,8 +72,15 @@ if gui_start size=16 ok; then
             "$([ -n "$handled" ] && echo handled || echo "not handled"), $([ "$(regionPrint "${EXPLORING[@]}")" != plain ] && echo thinking || echo "no longer thinking")"
         gui_expect_eq "the board has not changed during the think" "$before" "$(boardOfShot)"
 
+        # The think's end, then the board once two screenshots in a row agree on a change.
         gui_poll $(( SECONDS_TO_THINK + GUI_TIMEOUT )) thinkHidden
-        after=$(boardOfShot)
+        after= previous=
+        for (( i = 0; i < GUI_TIMEOUT * 10; i++ )); do
+            after=$(gui_board "$W" "$N")
+            [ "$after" != "$before" ] && [ "$after" = "$previous" ] && break
+            previous=$after
+            sleep 0.05
+        done
         # The squares whose content changed, as "SQUARE BEFORE AFTER" (contents 0 empty, 1 and 2 the sides).
         changed=$(paste -d ' ' <(echo "$before" | tr ' ' '\n') <(echo "$after" | tr ' ' '\n') |
             awk -v n="$N" '{ if (substr($1, 1, 1) != substr($2, 1, 1)) printf "%c%d %s %s\n", 65 + (NR - 1) % n, int((NR - 1) / n) + 1, substr($1, 1, 1), substr($2, 1, 1) }')
