@@ -16,9 +16,11 @@ namespace {
 
 // wholeValueIn() reads an input truncated toward zero and brought into [low, high]. The field is then
 // made to show that value whenever it shows anything else, also when the text already stood for it: the
-// toolkit reads an empty field or a lone "-" as 0 and "05" as 5, so the user sees the real limit.
+// toolkit reads an empty field or a lone "-" as 0 and "05" as 5, so the user sees the real limit. A value
+// that is no number at all (NaN) counts as the lowest limit.
 double wholeValueIn(Fl_Value_Input* input, double low, double high) {
-    const double whole = std::clamp(std::trunc(input->value()), low, high);
+    const double typed = input->value();
+    const double whole = std::isnan(typed) ? low : std::clamp(std::trunc(typed), low, high);
     input->value(whole);
     char shown[128];
     input->format(shown);

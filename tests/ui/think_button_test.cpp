@@ -6,6 +6,7 @@
 #include <FL/Fl_Value_Input.H>
 
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <set>
 #include <string>
@@ -37,6 +38,7 @@ TEST_F(MainWindowTest, TypedLimitsAreTruncatedAndBroughtIntoTheirRanges) {
     const Case cases[] = {
         {30, 5, 30, 5},          {4, 0, 4, 0},      {2.9, 7.9, 2, 7},  {0, -5, 1, 0},
         {-3.5, 0.5, 1, 0},       {45, 2e6, 30, 1440000}, {1, 1440000.7, 1, 1440000},
+        {std::nan(""), std::nan(""), 1, 0}, {-HUGE_VAL, HUGE_VAL, 1, 1440000},
     };
     startGame(8, 3, {"B1-B3"});
     for (const Case& c : cases) {
