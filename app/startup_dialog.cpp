@@ -1,6 +1,7 @@
 #include "app/startup_dialog.h"
 
 #include <FL/Fl.H>
+#include <FL/filename.H>
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Window.H>
 
@@ -70,6 +71,9 @@ void runStartupDialog(int argc, char** argv) {
 
     // 5-6. Show it and let the toolkit run until OK has stored a board size.
     dialog->end();
+    // The dialog has no title of its own, so the toolkit titles it with its window class: make that
+    // class the program's file name (this toolkit version would otherwise say "FLTK").
+    if (argc > 0 && argv[0]) Fl_Window::default_xclass(fl_filename_name(argv[0]));
     dialog->show(argc, argv);
     while (game.boardSize == 0) Fl::wait();
 

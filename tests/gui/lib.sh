@@ -190,9 +190,9 @@ gui_wait_pixel() {
 
 # --- Start-up of this program --------------------------------------------------------------------
 
-# Before OK the dialog is the program's only window: it has no title of its own and the toolkit's
-# window class. The main window is found by its title.
-GUI_DIALOG_SEARCH=(--class '^FLTK$')
+# Before OK the dialog is the program's only window: it has no title of its own, so the toolkit titles
+# it with its window class, the program's file name. The main window is found by its title.
+GUI_DIALOG_SEARCH=(--name '^tarnwick$')
 GUI_MAIN_SEARCH=(--name '^Tarnwick 2\.0$')
 GUI_DIALOG=
 GUI_MAIN_WINDOW=
