@@ -123,23 +123,21 @@ void refreshSquare(int r, int c, bool decided) {
         showPassiveSquare(r, c, content, highlighted);
 }
 
+void showIf(Fl_Widget* widget, bool shown) {
+    if (shown)
+        widget->show();
+    else
+        widget->hide();
+}
+
+// Buttons that cannot act are hidden, not greyed out.
 void refreshNavigation() {
     const bool canGoBack = game.historyPosition >= 1;
     const bool canGoForward = game.historyPosition < gameHistory.historyLength;
-    if (canGoBack) {
-        restartButton->show();
-        undoButton->show();
-    } else {
-        restartButton->hide();
-        undoButton->hide();
-    }
-    if (canGoForward) {
-        redoButton->show();
-        goToEndButton->show();
-    } else {
-        redoButton->hide();
-        goToEndButton->hide();
-    }
+    showIf(restartButton, canGoBack);
+    showIf(undoButton, canGoBack);
+    showIf(redoButton, canGoForward);
+    showIf(goToEndButton, canGoForward);
 }
 
 void setStatistic(int row, int side, int value) {
