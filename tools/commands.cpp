@@ -31,10 +31,8 @@ std::vector<std::string> splitMoves(const std::string& list) {
     return words;
 }
 
-bool gameIsOver() { return game.groupCount[0] == 1 || game.groupCount[1] == 1; }
+}  // namespace
 
-// The side that has won: the one whose pieces form one group; when both do, the side that made the
-// move that connected them. -1 while the game goes on.
 int winner() {
     const bool connected[2] = {game.groupCount[0] == 1, game.groupCount[1] == 1};
     if (connected[0] && connected[1]) return 1 - game.sideToMove;
@@ -42,8 +40,6 @@ int winner() {
     if (connected[1]) return 1;
     return -1;
 }
-
-}  // namespace
 
 std::string setUpGame(const CliOptions& options) {
     startPosition(options.size, options.setup);
@@ -53,7 +49,7 @@ std::string setUpGame(const CliOptions& options) {
         const std::string where = "move " + std::to_string(i + 1) + " '" + moves[i] + "': ";
         MoveText text;
         if (!parseMoveText(moves[i], text)) return where + "not a move (write it like B1-B3 or C10xE12)";
-        if (gameIsOver())
+        if (winner() >= 0)
             return where + "the game is over: side " + std::to_string(winner()) + " has connected all its pieces";
         Move m;
         const std::string reason = findLegalMove(text, m);

@@ -10,6 +10,10 @@
 // Returns "" or the message naming the offending move and its number.
 std::string setUpGame(const CliOptions& options);
 
+// winner() is the side whose pieces are all connected, the side that made the last move when both
+// are; -1 while the game goes on.
+int winner();
+
 // usageError() prints "tarnwick-cli: MESSAGE" to standard error and returns 2.
 int usageError(const std::string& message);
 

@@ -21,22 +21,15 @@ struct GameRecord {
     long moves;
 };
 
-// winnerNow() is the side whose pieces are all connected (the mover when both are), or -1.
-int winnerNow() {
-    const bool connected[2] = {game.groupCount[0] == 1, game.groupCount[1] == 1};
-    if (connected[0] && connected[1]) return 1 - game.sideToMove;
-    return connected[0] ? 0 : connected[1] ? 1 : -1;
-}
-
 // playGame() plays one game from the current position and prints its moves on one line.
 GameRecord playGame(const CliOptions& o) {
     long played = 0;
     std::string line;
     for (;;) {
-        const int winner = winnerNow();
-        if (winner >= 0) {
+        const int won = winner();
+        if (won >= 0) {
             std::printf("%s\n", line.c_str());
-            return {winner == 0 ? Outcome::Side0Wins : Outcome::Side1Wins, played};
+            return {won == 0 ? Outcome::Side0Wins : Outcome::Side1Wins, played};
         }
         if (played >= o.maxMoves) {
             std::printf("%s\n", line.c_str());
