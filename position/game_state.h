@@ -22,6 +22,8 @@ constexpr int DirColDelta[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
 
 constexpr int boardIndex(int row, int col) { return row * BOARD_STRIDE + col; }
 constexpr int sideOfPiece(int id) { return id >> 6; }
+// sideOfCode() is the side of the piece whose cell code (64..191) is given: code & 0xC0 is 0x40 or 0x80.
+constexpr int sideOfCode(int32_t code) { return code >> 7; }
 
 struct PieceRecord {
     int32_t row;            // square of the piece; kept while the piece is captured
