@@ -27,16 +27,6 @@ const char* const USAGE =
     "                  games in which both sides think\n"
     "  --help          this text\n";
 
-bool parseInteger(const std::string& text, long& value) {
-    if (text.empty() || text.size() > 12) return false;
-    size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
-    if (i == text.size()) return false;
-    for (size_t k = i; k < text.size(); ++k)
-        if (text[k] < '0' || text[k] > '9') return false;
-    value = std::strtol(text.c_str(), nullptr, 10);
-    return true;
-}
-
 bool parseSeconds(const std::string& text, double& value) {
     if (text.empty()) return false;
     char* end = nullptr;
@@ -53,30 +43,6 @@ std::string parseRanged(const std::string& option, const std::string& text, long
     if (!parseInteger(text, value) || value < low || value > high)
         return "option " + option + ": '" + text + "' is not a whole number from " + std::to_string(low) +
                " to " + std::to_string(high);
-    return "";
-}
-
-// parseList() reads "A", "A-B" or comma-separated items of those, each within low..high.
-std::string parseList(const std::string& option, const std::string& text, long low, long high,
-                      std::vector<int>& values) {
-    const std::string error = "option " + option + ": '" + text + "' is not a whole number from " +
-                              std::to_string(low) + " to " + std::to_string(high) + " (or a list such as " +
-                              std::to_string(low) + "-" + std::to_string(high) + ")";
-    values.clear();
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t comma = text.find(',', start);
-        if (comma == std::string::npos) comma = text.size();
-        const std::string item = text.substr(start, comma - start);
-        const size_t dash = item.find('-', 1);
-        long first = 0, last = 0;
-        if (!parseInteger(item.substr(0, dash), first)) return error;
-        last = first;
-        if (dash != std::string::npos && !parseInteger(item.substr(dash + 1), last)) return error;
-        if (first < low || last > high || first > last) return error;
-        for (long v = first; v <= last; ++v) values.push_back(static_cast<int>(v));
-        start = comma + 1;
-    }
     return "";
 }
 
@@ -104,15 +70,11 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
             const std::string value = argv[++i];
             long number = 0;
             std::string error;
-            if (arg == "--size") {
-                error = parseList(arg, value, 4, 16, o.sizes);
-                if (error.empty()) o.size = o.sizes.front();
-            } else if (arg == "--setup") {
-                error = parseList(arg, value, 0, 8, o.setups);
-                if (error.empty()) o.setup = o.setups.front();
-            } else if (arg == "--moves") {
-                o.moves = value;
-            } else if (arg == "--depth" || arg == "--depth0" || arg == "--depth1") {
+            if (parsePositionOption(arg, value, true, o, error)) {
+                if (!error.empty()) return error;
+                continue;
+            }
+            if (arg == "--depth" || arg == "--depth0" || arg == "--depth1") {
                 error = parseRanged(arg, value, 1, 30, number);
                 if (arg != "--depth1") o.depth[0] = static_cast<int>(number);
                 if (arg != "--depth0") o.depth[1] = static_cast<int>(number);
@@ -127,6 +89,9 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
             } else if (arg == "--games") {
                 error = parseRanged(arg, value, 1, 1000000, number);
                 o.games = number;
+            } else if (arg == "--records") {
+                o.recordsDirectory = value;
+                if (value.empty()) error = "option --records: the directory name is empty";
             } else {
                 return "unknown option " + arg;
             }
@@ -138,5 +103,5 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
         else
             o.args.push_back(arg);
     }
-    return "";
+    return checkPositionOptions(o);
 }
