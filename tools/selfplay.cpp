@@ -116,7 +116,7 @@ int commandSelfplay(const CliOptions& options) {
     if (!options.recordsDirectory.empty()) {
         std::error_code error;
         std::filesystem::create_directories(options.recordsDirectory, error);
-        if (error) return failure("selfplay: cannot make the directory " + options.recordsDirectory + ": " + error.message());
+        if (error) return usageError("option --records: cannot make the directory " + options.recordsDirectory + ": " + error.message());
     }
     installClockToolkit(false);
     long wins[2] = {0, 0}, unfinished = 0, longest = 0;
