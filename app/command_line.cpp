@@ -45,16 +45,16 @@ int takeArgument(int argc, char** argv, int& i) {
         return 1;
     }
     if (arg.compare(0, 2, "--") != 0 || arg.size() == 2) return 0;
+    if (!isPositionOption(arg)) {
+        refusal = "unknown option " + arg + " (see --help)";
+        return 0;
+    }
     if (i + 1 >= argc) {
         refusal = "option " + arg + " needs a value";
         return 0;
     }
-    std::string error;
-    if (!parsePositionOption(arg, argv[i + 1], false, *parsed, error)) error = "unknown option " + arg;
-    if (!error.empty()) {
-        refusal = error;
-        return 0;
-    }
+    parsePositionOption(arg, argv[i + 1], false, *parsed, refusal);
+    if (!refusal.empty()) return 0;
     i += 2;
     return 2;
 }

@@ -85,6 +85,10 @@ std::string recordSourceName(const std::string& path) { return path == "-" ? "st
 
 }  // namespace
 
+bool isPositionOption(const std::string& option) {
+    return option == "--size" || option == "--setup" || option == "--moves" || option == "--record";
+}
+
 bool parsePositionOption(const std::string& option, const std::string& value, bool lists, PositionOptions& o,
                          std::string& error) {
     if (option == "--size") {

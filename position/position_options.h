@@ -21,6 +21,9 @@ struct PositionOptions {
     bool anyPositionOption() const { return sizeGiven || setupGiven || movesGiven || !recordPath.empty(); }
 };
 
+// isPositionOption() tells whether `option` is one of --size, --setup, --moves and --record.
+bool isPositionOption(const std::string& option);
+
 // parsePositionOption() takes `option` with its `value` when it is one of the four position options and
 // returns true, leaving "" or the message in `error`; it returns false for any other option. With
 // `lists`, --size and --setup also take lists such as 4-16 or 5,8.
