@@ -6,11 +6,14 @@
 
 const char* const USAGE =
     "usage: tarnwick-cli [--size N] [--setup B] [--moves \"M1 M2 ...\"] COMMAND [ARGS]\n"
+    "       tarnwick-cli --record FILE COMMAND [ARGS]\n"
     "\n"
     "Position options (the moves are played from the initial setup, side 0 first):\n"
     "  --size N        board size, 4 to 16 (default 8)\n"
     "  --setup B       initial setup, 0 to 8 (default 3)\n"
     "  --moves LIST    moves such as B1-B3 or C10xE12, separated by blanks or commas\n"
+    "  --record FILE   a game record (- reads standard input): its size, setup and moves;\n"
+    "                  goes with none of the three above\n"
     "\n"
     "Commands:\n"
     "  show            the board, the side to move, pieces and groups per side\n"
@@ -23,8 +26,19 @@ const char* const USAGE =
     "                  timed search with depth limit D and a time limit\n"
     "  bench           fixed suite of searches; prints the total evaluations (the fingerprint)\n"
     "  selfplay [--depth D] [--time S] [--depth0 D] [--depth1 D] [--time0 S] [--time1 S]\n"
-    "           [--max-moves M] [--games K] [--check]\n"
-    "                  games in which both sides think\n"
+    "           [--max-moves M] [--games K] [--check] [--records DIR]\n"
+    "                  games in which both sides think; --records writes each game's record\n"
+    "                  to DIR/game-0001.txt, DIR/game-0002.txt, ...\n"
+    "  record          the game record of the moves: Size, Setup and Result tags, numbered\n"
+    "                  moves and the result (1-0 side 0 has won, 0-1 side 1, * neither)\n"
+    "  analyse D       (or analyze) every move of the game against search D, one line each:\n"
+    "                  PLY MOVE played S best BEST B MARK, then a line per side:\n"
+    "                  side K: N moves, Q marked ?, R marked ??\n"
+    "                  B and BEST: search D before the move; S: the negated score\n"
+    "                  of search D-1 after it (the evaluation for D = 1 or after the last move of\n"
+    "                  a won game). MARK: ? when S is 1024 or more below B, ?? when 3072 or more,\n"
+    "                  or when the move throws a decided win away or walks into a decided loss;\n"
+    "                  never for the best move. On a terminal, standard error shows the progress.\n"
     "  --help          this text\n";
 
 bool parseSeconds(const std::string& text, double& value) {
