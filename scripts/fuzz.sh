@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the two libFuzzer targets with clang (address and undefined-behaviour sanitizers) in
-# build-fuzz/ and runs each for half of SECONDS (default 60) from a copy of its committed seed
+# Builds the three libFuzzer targets with clang (address and undefined-behaviour sanitizers) in
+# build-fuzz/ and runs each for a third of SECONDS (default 60) from a copy of its committed seed
 # corpus in tests/fuzz/corpus/. New inputs go to a temporary directory, never into the repository.
 # Exits non-zero on any crash, sanitizer report or failed check; the input that failed is kept
 # under build-fuzz/artifacts/ and printed in base64.
@@ -9,11 +9,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 total=${1:-60}
-if ! [[ $total =~ ^[0-9]+$ ]] || [ "$total" -lt 2 ]; then
-    echo "usage: scripts/fuzz.sh [SECONDS]   (a whole number, at least 2)" >&2
+targets=(cli history record)
+if ! [[ $total =~ ^[0-9]+$ ]] || [ "$total" -lt ${#targets[@]} ]; then
+    echo "usage: scripts/fuzz.sh [SECONDS]   (a whole number, at least ${#targets[@]})" >&2
     exit 2
 fi
-per_target=$((total / 2))
+per_target=$((total / ${#targets[@]}))
 
 bash scripts/install-deps.sh
 if ! command -v clang++ >/dev/null; then
@@ -26,7 +27,7 @@ generator=()
 [ -f "$build/CMakeCache.txt" ] || ! command -v ninja >/dev/null || generator=(-G Ninja)
 cmake -S . -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
     -DTARNWICK_FUZZ=ON -DTARNWICK_DESKTOP=OFF -DTARNWICK_TESTS=OFF >/dev/null
-cmake --build "$build" -j 2 --target fuzz_cli fuzz_history
+cmake --build "$build" -j 2 --target "${targets[@]/#/fuzz_}"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -34,7 +35,7 @@ artifacts=$build/artifacts
 mkdir -p "$artifacts"
 
 failed=()
-for target in cli history; do
+for target in "${targets[@]}"; do
     corpus=$work/$target
     cp -r "tests/fuzz/corpus/$target" "$corpus"
     echo "== fuzz_$target: ${per_target}s from $(ls "$corpus" | wc -l) seed inputs"
@@ -60,4 +61,4 @@ if [ ${#failed[@]} -ne 0 ]; then
     echo "fuzz.sh: FAILED: ${failed[*]}" >&2
     exit 1
 fi
-echo "fuzz.sh: both targets ran ${per_target}s each without a finding"
+echo "fuzz.sh: every target ran ${per_target}s without a finding"

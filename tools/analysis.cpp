@@ -45,9 +45,6 @@ int commandStats(const CliOptions& options) {
     return 0;
 }
 
-namespace {
-
-// parseDepth() reads the depth argument of search and think: a whole number from 1 to 99.
 bool parseDepth(const CliOptions& options, const char* command, int& depth, std::string& error) {
     long value = 0;
     if (options.args.empty()) {
@@ -61,6 +58,8 @@ bool parseDepth(const CliOptions& options, const char* command, int& depth, std:
     depth = static_cast<int>(value);
     return true;
 }
+
+namespace {
 
 int printThinkResult(bool found) {
     if (!found) {

@@ -4,59 +4,12 @@
 #include <cstdio>
 
 #include "position/game_state.h"
-#include "position/history.h"
-#include "position/move.h"
-#include "position/notation.h"
 #include "position/perft.h"
-#include "position/setups.h"
+#include "position/record.h"
 
 int usageError(const std::string& message) {
     std::fprintf(stderr, "tarnwick-cli: %s\n", message.c_str());
     return 2;
-}
-
-namespace {
-
-std::vector<std::string> splitMoves(const std::string& list) {
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : list + " ") {
-        if (c == ' ' || c == ',' || c == '\t' || c == '\n') {
-            if (!word.empty()) words.push_back(word);
-            word.clear();
-        } else {
-            word += c;
-        }
-    }
-    return words;
-}
-
-}  // namespace
-
-int winner() {
-    const bool connected[2] = {game.groupCount[0] == 1, game.groupCount[1] == 1};
-    if (connected[0] && connected[1]) return 1 - game.sideToMove;
-    if (connected[0]) return 0;
-    if (connected[1]) return 1;
-    return -1;
-}
-
-std::string setUpGame(const CliOptions& options) {
-    startPosition(options.size, options.setup);
-    startHistory();
-    const std::vector<std::string> moves = splitMoves(options.moves);
-    for (size_t i = 0; i < moves.size(); ++i) {
-        const std::string where = "move " + std::to_string(i + 1) + " '" + moves[i] + "': ";
-        MoveText text;
-        if (!parseMoveText(moves[i], text)) return where + "not a move (write it like B1-B3 or C10xE12)";
-        if (winner() >= 0)
-            return where + "the game is over: side " + std::to_string(winner()) + " has connected all its pieces";
-        Move m;
-        const std::string reason = findLegalMove(text, m);
-        if (!reason.empty()) return where + reason;
-        commitMove(m);
-    }
-    return "";
 }
 
 int commandShow(const CliOptions& options) {
@@ -89,5 +42,11 @@ int commandPerft(const CliOptions& options) {
     if (!parseInteger(options.args[0], depth) || depth < 0 || depth > 64)
         return usageError("perft: depth '" + options.args[0] + "' is not a whole number from 0 to 64");
     std::printf("%" PRIu64 "\n", perft(static_cast<int>(depth)));
+    return 0;
+}
+
+int commandRecord(const CliOptions& options) {
+    if (!options.args.empty()) return usageError("record takes no arguments");
+    std::fputs(recordText().c_str(), stdout);
     return 0;
 }

@@ -6,16 +6,12 @@
 
 #include "tools/options.h"
 
-// setUpGame() starts the game of the options and plays their moves through the game history.
-// Returns "" or the message naming the offending move and its number.
-std::string setUpGame(const CliOptions& options);
-
-// winner() is the side whose pieces are all connected, the side that made the last move when both
-// are; -1 while the game goes on.
-int winner();
-
 // usageError() prints "tarnwick-cli: MESSAGE" to standard error and returns 2.
 int usageError(const std::string& message);
+
+// parseDepth() reads the depth argument of search, think and analyse: a whole number from 1 to 99.
+// Returns false with the message in error.
+bool parseDepth(const CliOptions& options, const char* command, int& depth, std::string& error);
 
 int commandShow(const CliOptions& options);
 int commandPerft(const CliOptions& options);
@@ -26,3 +22,5 @@ int commandSearch(const CliOptions& options);
 int commandThink(const CliOptions& options);
 int commandBench(const CliOptions& options);
 int commandSelfplay(const CliOptions& options);
+int commandRecord(const CliOptions& options);
+int commandAnalyse(const CliOptions& options);

@@ -6,11 +6,14 @@
 
 const char* const USAGE =
     "usage: tarnwick-cli [--size N] [--setup B] [--moves \"M1 M2 ...\"] COMMAND [ARGS]\n"
+    "       tarnwick-cli --record FILE COMMAND [ARGS]\n"
     "\n"
     "Position options (the moves are played from the initial setup, side 0 first):\n"
     "  --size N        board size, 4 to 16 (default 8)\n"
     "  --setup B       initial setup, 0 to 8 (default 3)\n"
     "  --moves LIST    moves such as B1-B3 or C10xE12, separated by blanks or commas\n"
+    "  --record FILE   a game record (- reads standard input): its size, setup and moves;\n"
+    "                  goes with none of the three above\n"
     "\n"
     "Commands:\n"
     "  show            the board, the side to move, pieces and groups per side\n"
@@ -23,19 +26,20 @@ const char* const USAGE =
     "                  timed search with depth limit D and a time limit\n"
     "  bench           fixed suite of searches; prints the total evaluations (the fingerprint)\n"
     "  selfplay [--depth D] [--time S] [--depth0 D] [--depth1 D] [--time0 S] [--time1 S]\n"
-    "           [--max-moves M] [--games K] [--check]\n"
-    "                  games in which both sides think\n"
+    "           [--max-moves M] [--games K] [--check] [--records DIR]\n"
+    "                  games in which both sides think; --records writes each game's record\n"
+    "                  to DIR/game-0001.txt, DIR/game-0002.txt, ...\n"
+    "  record          the game record of the moves: Size, Setup and Result tags, numbered\n"
+    "                  moves and the result (1-0 side 0 has won, 0-1 side 1, * neither)\n"
+    "  analyse D       (or analyze) every move of the game against search D, one line each:\n"
+    "                  PLY MOVE played S best BEST B MARK, then a line per side:\n"
+    "                  side K: N moves, Q marked ?, R marked ??\n"
+    "                  B and BEST: search D before the move; S: the negated score\n"
+    "                  of search D-1 after it (the evaluation for D = 1 or after the last move of\n"
+    "                  a won game). MARK: ? when S is 1024 or more below B, ?? when 3072 or more,\n"
+    "                  or when the move throws a decided win away or walks into a decided loss;\n"
+    "                  never for the best move. On a terminal, standard error shows the progress.\n"
     "  --help          this text\n";
-
-bool parseInteger(const std::string& text, long& value) {
-    if (text.empty() || text.size() > 12) return false;
-    size_t i = text[0] == '-' || text[0] == '+' ? 1 : 0;
-    if (i == text.size()) return false;
-    for (size_t k = i; k < text.size(); ++k)
-        if (text[k] < '0' || text[k] > '9') return false;
-    value = std::strtol(text.c_str(), nullptr, 10);
-    return true;
-}
 
 bool parseSeconds(const std::string& text, double& value) {
     if (text.empty()) return false;
@@ -53,30 +57,6 @@ std::string parseRanged(const std::string& option, const std::string& text, long
     if (!parseInteger(text, value) || value < low || value > high)
         return "option " + option + ": '" + text + "' is not a whole number from " + std::to_string(low) +
                " to " + std::to_string(high);
-    return "";
-}
-
-// parseList() reads "A", "A-B" or comma-separated items of those, each within low..high.
-std::string parseList(const std::string& option, const std::string& text, long low, long high,
-                      std::vector<int>& values) {
-    const std::string error = "option " + option + ": '" + text + "' is not a whole number from " +
-                              std::to_string(low) + " to " + std::to_string(high) + " (or a list such as " +
-                              std::to_string(low) + "-" + std::to_string(high) + ")";
-    values.clear();
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t comma = text.find(',', start);
-        if (comma == std::string::npos) comma = text.size();
-        const std::string item = text.substr(start, comma - start);
-        const size_t dash = item.find('-', 1);
-        long first = 0, last = 0;
-        if (!parseInteger(item.substr(0, dash), first)) return error;
-        last = first;
-        if (dash != std::string::npos && !parseInteger(item.substr(dash + 1), last)) return error;
-        if (first < low || last > high || first > last) return error;
-        for (long v = first; v <= last; ++v) values.push_back(static_cast<int>(v));
-        start = comma + 1;
-    }
     return "";
 }
 
@@ -104,15 +84,11 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
             const std::string value = argv[++i];
             long number = 0;
             std::string error;
-            if (arg == "--size") {
-                error = parseList(arg, value, 4, 16, o.sizes);
-                if (error.empty()) o.size = o.sizes.front();
-            } else if (arg == "--setup") {
-                error = parseList(arg, value, 0, 8, o.setups);
-                if (error.empty()) o.setup = o.setups.front();
-            } else if (arg == "--moves") {
-                o.moves = value;
-            } else if (arg == "--depth" || arg == "--depth0" || arg == "--depth1") {
+            if (parsePositionOption(arg, value, true, o, error)) {
+                if (!error.empty()) return error;
+                continue;
+            }
+            if (arg == "--depth" || arg == "--depth0" || arg == "--depth1") {
                 error = parseRanged(arg, value, 1, 30, number);
                 if (arg != "--depth1") o.depth[0] = static_cast<int>(number);
                 if (arg != "--depth0") o.depth[1] = static_cast<int>(number);
@@ -127,6 +103,9 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
             } else if (arg == "--games") {
                 error = parseRanged(arg, value, 1, 1000000, number);
                 o.games = number;
+            } else if (arg == "--records") {
+                o.recordsDirectory = value;
+                if (value.empty()) error = "option --records: the directory name is empty";
             } else {
                 return "unknown option " + arg;
             }
@@ -138,5 +117,5 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
         else
             o.args.push_back(arg);
     }
-    return "";
+    return checkPositionOptions(o);
 }

@@ -5,12 +5,10 @@
 #include <string>
 #include <vector>
 
-struct CliOptions {
-    int size = 8;
-    int setup = 3;
-    std::vector<int> sizes{8};   // selfplay takes lists such as 4-16 or 5,8
-    std::vector<int> setups{3};
-    std::string moves;              // the game line, in notation
+#include "position/position_options.h"
+
+// The position options come first; selfplay takes lists of sizes and setups such as 4-16 or 5,8.
+struct CliOptions : PositionOptions {
     bool progress = false;          // think: progress texts to standard error
     std::string command;
     std::vector<std::string> args;  // the command's own arguments
@@ -20,14 +18,14 @@ struct CliOptions {
     long maxMoves = 1000;
     long games = 1;
     bool check = false;
+    std::string recordsDirectory;   // selfplay: each game's record goes there
     bool help = false;
 };
 
 // parseOptions() fills options from argv; returns "" or the message for the one error line.
 std::string parseOptions(int argc, char** argv, CliOptions& options);
 
-// parseInteger() / parseSeconds() read a whole decimal number or a non-negative number of seconds.
-bool parseInteger(const std::string& text, long& value);
+// parseSeconds() reads a non-negative number of seconds.
 bool parseSeconds(const std::string& text, double& value);
 
 extern const char* const USAGE;

@@ -1,12 +1,16 @@
 // selfplay: games in which the computer plays both sides, each with its own limits, optionally
 // with the position checker after every move.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "position/checker.h"
 #include "position/game_state.h"
 #include "position/history.h"
 #include "position/notation.h"
+#include "position/record.h"
 #include "search/search.h"
 #include "search/think.h"
 #include "tools/cli_toolkit.h"
@@ -16,13 +20,13 @@ namespace {
 
 enum class Outcome { Side0Wins, Side1Wins, NoMove, Capped, CheckFailed };
 
-struct GameRecord {
+struct PlayedGame {
     Outcome outcome;
     long moves;
 };
 
 // playGame() plays one game from the current position and prints its moves on one line.
-GameRecord playGame(const CliOptions& o) {
+PlayedGame playGame(const CliOptions& o) {
     long played = 0;
     std::string line;
     for (;;) {
@@ -58,7 +62,7 @@ GameRecord playGame(const CliOptions& o) {
     }
 }
 
-void printResult(const GameRecord& r, const CliOptions& o) {
+void printResult(const PlayedGame& r, const CliOptions& o) {
     switch (r.outcome) {
         case Outcome::Side0Wins:
         case Outcome::Side1Wins:
@@ -77,6 +81,26 @@ void printResult(const GameRecord& r, const CliOptions& o) {
     }
 }
 
+// writeRecord() writes the record of the game just played to DIRECTORY/game-NNNN.txt, numbered from
+// 0001. Returns "" or the message.
+std::string writeRecord(const std::string& directory, long number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "game-%04ld.txt", number);
+    const std::string path = (std::filesystem::path(directory) / name).string();
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) return "selfplay: cannot write " + path + ": " + std::strerror(errno);
+    const std::string text = recordText();
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) return "selfplay: cannot write " + path + ": " + std::strerror(errno);
+    return "";
+}
+
+int failure(const std::string& message) {
+    std::fprintf(stderr, "tarnwick-cli: %s\n", message.c_str());
+    return 1;
+}
+
 }  // namespace
 
 // With one game the position options (moves included) give the start; with --games K the games go
@@ -87,6 +111,13 @@ int commandSelfplay(const CliOptions& options) {
     const bool series = options.games > 1 || combinations > 1;
     if (series && !options.moves.empty())
         return usageError("selfplay: --moves is for one game; with --games or lists every game starts from its setup");
+    if (series && !options.recordPath.empty())
+        return usageError("selfplay: --record is for one game; with --games or lists every game starts from its setup");
+    if (!options.recordsDirectory.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(options.recordsDirectory, error);
+        if (error) return usageError("option --records: cannot make the directory " + options.recordsDirectory + ": " + error.message());
+    }
     installClockToolkit(false);
     long wins[2] = {0, 0}, unfinished = 0, longest = 0;
     // Games go round the combinations, setups fastest: with --size 4-16 --setup 0-8 --games 117
@@ -100,8 +131,12 @@ int commandSelfplay(const CliOptions& options) {
             const std::string error = setUpGame(start);
             if (!error.empty()) return usageError(error);
         }
-        const GameRecord r = playGame(options);
+        const PlayedGame r = playGame(options);
         printResult(r, options);
+        if (!options.recordsDirectory.empty()) {
+            const std::string error = writeRecord(options.recordsDirectory, g + 1);
+            if (!error.empty()) return failure(error);
+        }
         if (r.outcome == Outcome::CheckFailed) return 1;
         if (r.outcome == Outcome::Side0Wins) ++wins[0];
         else if (r.outcome == Outcome::Side1Wins) ++wins[1];

@@ -1,13 +1,18 @@
 #include "ui/main_window.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Value_Input.H>
+#include <FL/fl_ask.H>
+
+#include <string>
 
 #include "moves/statistics.h"
 #include "position/history.h"
 #include "ui/board_view.h"
+#include "ui/game_keys.h"
 #include "ui/navigation.h"
 #include "ui/square_images.h"
 #include "ui/think_button.h"
@@ -89,6 +94,7 @@ void buildThinkControls(int boardPixels) {
     maxTimeInput = buildLimitInput(boardPixels + 150, 25, 42, "max time ", 5, 0, 1440000);
     secondsBox = new Fl_Box(boardPixels + 190, 25, 60, 20, "seconds");
     thinkButton = new Think_Button(boardPixels + 150, 50, 45, 25, "Think!");
+    thinkButton->tooltip("Think!: the computer plays a move for the side to move, within the limits above (Ctrl+T)");
     // Shown only while a timed think runs.
     exploringOutput = new Fl_Output(boardPixels + 80, 135, 70, 20, "exploring ");
     exploringOutput->hide();
@@ -99,13 +105,13 @@ void buildThinkControls(int boardPixels) {
 void buildNavigation(int boardPixels) {
     const int y = boardPixels + 20;
     restartButton = new Restart_Button(15, y, 25, 25, "@|<");
-    restartButton->tooltip("Restart: take back every move (the moves can be replayed)");
+    restartButton->tooltip("Restart: take back every move, which can be replayed (Home)");
     undoButton = new Undo_Button(50, y, 25, 25, "@<-");
-    undoButton->tooltip("Undo: take back the last move");
+    undoButton->tooltip("Undo: take back the last move (Ctrl+Z)");
     redoButton = new Redo_Button(100, y, 25, 25, "@->");
-    redoButton->tooltip("Redo: replay the next move");
+    redoButton->tooltip("Redo: replay the next move (Ctrl+Y or Ctrl+Shift+Z)");
     goToEndButton = new GoToEnd_Button(135, y, 25, 25, "@>|");
-    goToEndButton->tooltip("Go to end: replay every move taken back");
+    goToEndButton->tooltip("Go to end: replay every move taken back (End)");
 }
 
 // refreshSquare() puts square (r, c) into the normal display: the pieces of the side to move are
@@ -163,6 +169,41 @@ void refreshStatistics() {
 }
 
 }  // namespace
+
+bool limitFieldHasFocus() { return maxDepthInput->contains(Fl::focus()) || maxTimeInput->contains(Fl::focus()); }
+
+Main_Window* createMainWindow() {
+    const int boardPixels = SQUARE_SIZE * game.boardSize;
+    return new Main_Window(boardPixels + 250, boardPixels + 50, "Tarnwick 2.0");
+}
+
+// Main_Window::handle() gives the window the focus when the window system gives it to the window, instead
+// of letting the group hand it to the first field; takes the focus out of a limit field on a click
+// elsewhere; and takes the game's keys and pasted text. Every other event is the window's as usual.
+int Main_Window::handle(int event) {
+    switch (event) {
+        case FL_FOCUS:
+            return 1;
+        case FL_PUSH:
+            if (limitFieldHasFocus() && !Fl::event_inside(maxDepthInput) && !Fl::event_inside(maxTimeInput))
+                Fl::focus(this);
+            break;
+        case FL_SHORTCUT:
+            if (handleGameKey(this)) return 1;
+            break;
+        case FL_PASTE: {
+            const std::string refusal = pasteGame(std::string(Fl::event_text(), Fl::event_length()));
+            if (!refusal.empty()) {
+                fl_message_title("Paste refused");
+                fl_alert("%s", refusal.c_str());
+            }
+            return 1;
+        }
+        default:
+            break;
+    }
+    return Fl_Window::handle(event);
+}
 
 void buildMainWindow() {
     const int boardPixels = SQUARE_SIZE * game.boardSize;

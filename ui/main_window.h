@@ -2,6 +2,8 @@
 // and the navigation buttons, and the refresh that keeps them in step with the position.
 #pragma once
 
+#include <FL/Fl_Window.H>
+
 #include "position/game_state.h"
 
 class Fl_Box;
@@ -39,6 +41,25 @@ extern GoToEnd_Button* goToEndButton;
 // 1 exactly while the Think button's handler runs: every game button then hands its events to the plain
 // button handling, so nothing can change the position under the search.
 extern bool thinking;
+
+// Main_Window is the main window. Besides its widgets it handles the game's keys and the text pasted into
+// the game (ui/game_keys.h), and it keeps the keyboard for the game: at start-up the window itself has the
+// focus, not its first input field, and a click anywhere outside the two limit fields takes the focus
+// out of a field, so that the keys the fields use for their text (Ctrl+C, Ctrl+V, Ctrl+Z, Home, End)
+// reach the game again.
+class Main_Window : public Fl_Window {
+public:
+    Main_Window(int w, int h, const char* title) : Fl_Window(w, h, title) {}
+    int handle(int event) override;
+};
+
+// createMainWindow() creates the main window for game.boardSize: the board plus a 250-pixel panel on the
+// right and a 50-pixel strip below, titled "Tarnwick 2.0". It is the current group afterwards, so the
+// widgets built next land in it.
+Main_Window* createMainWindow();
+
+// limitFieldHasFocus() tells whether one of the two limit fields is being edited: it has the keyboard focus.
+bool limitFieldHasFocus();
 
 // buildMainWindow() creates the widgets inside the current group, the main window; it reads only the
 // board size. The square images must have been rendered before; the first refreshBoard shows them.

@@ -4,7 +4,8 @@
 //
 // Checked for every input:
 // - parseOptions() either refuses with a message that names the option at fault, or returns options
-//   within their documented ranges;
+//   within their documented ranges, --record never with another position option (the record file is
+//   not read here: the record reader has a target of its own);
 // - setUpGame() either refuses with "move K '...': reason" after playing exactly the K - 1 moves
 //   before the bad one, or plays every move of the list, each exactly as it was written;
 // - after either, the position passes the from-scratch checker and the side to move matches the
@@ -147,6 +148,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     checkAcceptedOptions(options);
+    if (!options.recordPath.empty()) {
+        if (options.sizeGiven || options.setupGiven || options.movesGiven) fail("accepted --record with another position option");
+        return 0;
+    }
     if (options.sizes.size() > 1 || options.setups.size() > 1) return 0;
 
     const std::vector<std::string> moves = splitMoveList(options.moves);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Writes the seed corpora of the fuzz targets: tests/fuzz/corpus/cli (command lines, one argv word
-# per line) and tests/fuzz/corpus/history (size, setup and action bytes). The legal game lines come
+# per line), tests/fuzz/corpus/history (size, setup and action bytes) and tests/fuzz/corpus/record
+# (game records, good and bad). The legal game lines come
 # from the tool itself, so the script needs a built tool:
 #   bash tests/fuzz/make_corpus.sh build/tarnwick-cli
 # The output is fixed: rerunning it rewrites the same files.
@@ -9,8 +10,9 @@ cli=${1:?usage: make_corpus.sh PATH_TO_TARNWICK_CLI}
 here=$(cd "$(dirname "$0")" && pwd)
 out_cli=$here/corpus/cli
 out_history=$here/corpus/history
-rm -rf "$out_cli" "$out_history"
-mkdir -p "$out_cli" "$out_history"
+out_record=$here/corpus/record
+rm -rf "$out_cli" "$out_history" "$out_record"
+mkdir -p "$out_cli" "$out_history" "$out_record"
 
 # cli_case NAME WORD...: one argv word per line, no newline after the last.
 cli_case() {
@@ -77,6 +79,10 @@ cli_case plain-with-x --moves "B1xB3" show
 cli_case move-after-win --size 4 --setup 3 --moves "B1xD3 D2-B2 C1-C3" show
 cli_case no-pieces --size 4 --setup 0 --moves "B2-B3" show
 printf -- '--size\0%s\0--setup\0%s\0--moves\0%s\0show' 11 6 "$(game_line 11 6 23 25)" >"$out_cli/nul-separated"
+cli_case record-alone --record game.txt analyse 3
+cli_case record-with-size --record game.txt --size 6 show
+cli_case record-empty-name --record "" show
+cli_case records-directory selfplay --records games --games 2
 
 # History inputs: size byte (4 + b % 13), setup byte (b % 9), then actions by b % 8: 0-3 play,
 # 4 try and take back, 5-6 undo, 7 redo; a play or try takes one more byte to choose the move.
@@ -118,4 +124,36 @@ for game in "5 0 600" "7 6 900" "12 3 700" "16 8 500"; do
     done
     history_case "long-$size-$setup" "$bytes"
 done
-echo "wrote $(ls "$out_cli" | wc -l) cli and $(ls "$out_history" | wc -l) history inputs"
+# Records: written by the tool for lines on several boards (finished games among them), forms people
+# write, and bad records of every kind.
+record_case() {
+    printf '%b' "$2" >"$out_record/$1"
+}
+for game in "4 3 1 12" "5 6 3 20" "6 0 5 30" "8 3 7 40" "10 4 11 60" "13 7 13 80" "16 8 17 120"; do
+    read -r size setup seed plies <<<"$game"
+    "$cli" --size "$size" --setup "$setup" --moves "$(game_line "$size" "$setup" "$seed" "$plies")" record \
+        >"$out_record/written-$size-$setup"
+done
+"$cli" --size 6 --setup 0 --moves "D5xB3 E3-E5 C5-D4 E4-D5 D4-C5 E5-D6 D2xB4" record >"$out_record/both-connect"
+record_case result-only '*'
+record_case bare-list 'B1-B3 B6-B4 C1-C3'
+record_case unnumbered 'B1-B3 A3xC1 C8-C6 *'
+record_case glued-numbers '1.B1-B3 A3xC1 2.C8-C6 *'
+record_case comments-crlf '\xef\xbb\xbf[Size "8"]\r\n[Event "club"]\r\n\r\n1. B1-B3 {quiet} A3xC1\r\n{over\ntwo lines} 2. C8-C6 *\r\n'
+record_case lower-case 'b1-b3 a3XC1 *'
+record_case size-out-of-range '[Size "20"]\n\n*'
+record_case setup-out-of-range '[Setup "9"]\n\n*'
+record_case malformed-tag '[Size 8]\n*'
+record_case repeated-tag '[Size "8"]\n[Size "8"]\n*'
+record_case tag-after-moves '1. B1-B3\n[Date "x"] *'
+record_case unknown-token '1. B1-B3 castles *'
+record_case illegal-move '1. B1-B4 *'
+record_case wrong-number '1. B1-B3 A3xC1 3. C8-C6 *'
+record_case number-without-move '1. B1-B3 A3xC1 2. *'
+record_case no-result '1. B1-B3 A3xC1'
+record_case move-after-win '[Size "4"]\n\n1. B1xD3 D2-B2 2. C1-C3 0-1'
+record_case wrong-result '[Size "4"]\n\n1. B1xD3 D2-B2 1-0'
+record_case contradicted-tag '[Result "1-0"]\n\n1. B1-B3 *'
+record_case after-result '1. B1-B3 * A3xC1'
+record_case open-comment '1. B1-B3 {never closed\n*'
+echo "wrote $(ls "$out_cli" | wc -l) cli, $(ls "$out_history" | wc -l) history and $(ls "$out_record" | wc -l) record inputs"

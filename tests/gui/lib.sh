@@ -16,6 +16,7 @@ GUI_PASSED=0
 GUI_FAILED=0
 APP_PID=
 GUI_EXIT_STATUS=
+GUI_OFFER_PID=
 
 gui_init() {
     GUI_PROGRAM=$1
@@ -47,6 +48,7 @@ gui_start_xvfb() {
 }
 
 gui_cleanup() {
+    gui_stop_offer
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
     [ -n "$GUI_XVFB_PID" ] && kill "$GUI_XVFB_PID" 2>/dev/null
     [ -n "$GUI_XVFB_PID" ] && wait "$GUI_XVFB_PID" 2>/dev/null
@@ -160,6 +162,30 @@ gui_replace_text() {
     gui_click "$1" "$2" "$3"
     xdotool key ctrl+a
     if [ -z "$4" ]; then xdotool key BackSpace; else xdotool type -- "$4"; fi
+}
+
+# --- The clipboard -------------------------------------------------------------------------------
+
+# gui_clipboard [SELECTION]: prints the text of the clipboard, or of the primary selection with "primary";
+# fails when no program offers one.
+gui_clipboard() {
+    timeout "$GUI_TIMEOUT" xclip -o -selection "${1:-clipboard}" 2>/dev/null
+}
+
+# gui_offer_clipboard TEXT: offers TEXT in the clipboard, as a program that has copied it does, until the
+# next offer or the end of the test; returns once the offer can be read.
+gui_offer_clipboard() {
+    gui_stop_offer
+    printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+    GUI_OFFER_PID=$!
+    gui_poll "$GUI_TIMEOUT" gui_clipboard >/dev/null
+}
+
+gui_stop_offer() {
+    [ -n "$GUI_OFFER_PID" ] || return 0
+    kill "$GUI_OFFER_PID" 2>/dev/null
+    wait "$GUI_OFFER_PID" 2>/dev/null
+    GUI_OFFER_PID=
 }
 
 # --- Screenshots and pixels ----------------------------------------------------------------------

@@ -107,12 +107,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: long_game COUNT FILE\n");
         return 2;
     }
-    mainWindow = new Fl_Window(SQUARE_SIZE * BOARD_SIZE + 250, SQUARE_SIZE * BOARD_SIZE + 50, "Tarnwick 2.0");
+    game.boardSize = BOARD_SIZE;
+    mainWindow = createMainWindow();
     mainWindow->callback(onMainWindowClose);
     buildLightSamples();
     buildSquareImages();
     releaseLightSamples();
-    game.boardSize = BOARD_SIZE;
     buildMainWindow();
 
     startPosition(BOARD_SIZE, SETUP);

@@ -41,7 +41,7 @@ protected:
         delete window;
         clearGameState();
         game.boardSize = size;
-        window = new Fl_Window(SQUARE_SIZE * size + 250, SQUARE_SIZE * size + 50, "Tarnwick 2.0");
+        window = createMainWindow();
         buildMainWindow();
         window->end();
         installFltkToolkit();

@@ -1,0 +1,72 @@
+// Game records: the plain-text form of a game that both programs read and write.
+//
+//     [Size "8"]
+//     [Setup "3"]
+//     [Result "*"]
+//
+//     1. F1-D3 H7-H1 2. C8-C6 A2-C4 *
+//
+// Tags come first, one [Name "Value"] each; Size (4 to 16, default 8) and Setup (0 to 8, default 3) set
+// the game, Result must agree with the result token, any other tag is ignored. Then the moves in
+// notation, separated by blanks or line breaks, optionally numbered ("7." before side 0's move of each
+// pair), and a result token: "1-0" side 0 has connected all its pieces, "0-1" side 1 has, "*" anything
+// else. Comments in braces are skipped.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "position/move.h"
+
+constexpr int DEFAULT_BOARD_SIZE = 8;
+constexpr int DEFAULT_SETUP = 3;
+
+// A game read from a record: the board, the setup and the moves played from it, each one legal where
+// it stands, none after a side has connected.
+struct GameRecord {
+    int size = DEFAULT_BOARD_SIZE;
+    int setup = DEFAULT_SETUP;
+    std::vector<Move> moves;
+};
+
+// Why a record was refused: the line (from 1), the token at fault as written, and what is wrong.
+struct RecordError {
+    int line = 1;
+    std::string token;
+    std::string problem;
+};
+
+// Reading
+
+// readRecord() reads a whole record and replays its moves on the one position to check them. The
+// position, the game history, lastMove and pendingMove are as they were when it returns, whether it
+// accepts the record or not: nothing is half-loaded. Returns true and fills `record`, or false and
+// fills `error`.
+bool readRecord(const std::string& text, GameRecord& record, RecordError& error);
+
+// readRecordOrMoves() reads a record, or a bare list of moves (a text with neither a tag nor a result
+// token), which is played on board `size` with setup `setup`. Otherwise as readRecord().
+bool readRecordOrMoves(const std::string& text, int size, int setup, GameRecord& record, RecordError& error);
+
+// describeRecordError() is the one-line refusal: "SOURCE:LINE: 'TOKEN': problem", or
+// "line LINE: 'TOKEN': problem" without a source. A token is shown with any byte that is not
+// printable ASCII as '?' and cut to 40 characters, so the line stays one short line.
+std::string describeRecordError(const RecordError& error, const std::string& source = "");
+
+// Playing and writing
+
+// loadRecord() starts the record's game and plays its moves through the game history, which ends up
+// at its last position, ready to take the moves back.
+void loadRecord(const GameRecord& record);
+
+// winner() is the side whose pieces are all connected, the side that made the last move when both
+// are; -1 while the game goes on.
+int winner();
+
+// resultToken() is the result of the current position: "1-0", "0-1" or "*".
+const char* resultToken();
+
+// recordText() writes the record of the current game up to the position shown (the first
+// historyPosition moves of the history): Size, Setup and Result tags, a blank line, the numbered moves
+// in lines of at most 79 characters, and the result token, computed from the position.
+std::string recordText();

@@ -1,0 +1,88 @@
+// Fuzz target of the game-record reader: the input bytes are the text of a record, read as a record and
+// as a paste into a window of board 6, setup 4 (where a bare list of moves is taken too).
+//
+// Checked for every input and both readings:
+// - a refusal is one line, names a line of the text and a reason, and leaves the game in play (a short
+//   game on board 5, with a move taken back) exactly as it was;
+// - an accepted text is a game within the ranges, that loads into a position the from-scratch checker
+//   accepts, whose written record reads back to the same game and is written again the same.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "position/checker.h"
+#include "position/record.h"
+#include "test_support.h"
+
+namespace {
+
+using namespace testing_support;
+
+[[noreturn]] void fail(const std::string& what, const std::string& text) {
+    std::fprintf(stderr, "record_fuzz: %s\n--- input ---\n%s\n---\n", what.c_str(), text.c_str());
+    std::abort();
+}
+
+bool sameGame(const GameRecord& a, const GameRecord& b) {
+    if (a.size != b.size || a.setup != b.setup || a.moves.size() != b.moves.size()) return false;
+    for (size_t i = 0; i < a.moves.size(); ++i) {
+        const Move &m = a.moves[i], &n = b.moves[i];
+        if (m.fromRow != n.fromRow || m.fromCol != n.fromCol || m.toRow != n.toRow || m.toCol != n.toCol ||
+            m.piece != n.piece || m.captured != n.captured)
+            return false;
+    }
+    return true;
+}
+
+// The game in play while a text is read: a few moves on board 5, the last one taken back.
+void startGameInPlay() {
+    if (!setUpGame(5, 6, {"C1xE3", "A3xC5"}).empty()) std::abort();
+    undoStep();
+}
+
+void checkRefusal(const RecordError& error, const std::string& text, const GameState& before, const std::string& recordBefore) {
+    const std::string line = describeRecordError(error);
+    if (line.find('\n') != std::string::npos || error.problem.empty()) fail("refusal is not one line with a reason: " + line, text);
+    const long lines = static_cast<long>(std::count(text.begin(), text.end(), '\n')) + 1;
+    if (error.line < 1 || error.line > lines) fail("refusal names line " + std::to_string(error.line), text);
+    if (!diffPositions(game, before).empty() || gameHistory.historyLength != 2 || recordText() != recordBefore)
+        fail("a refused text changed the game: " + line, text);
+}
+
+void checkAccepted(const GameRecord& record, const std::string& text) {
+    if (record.size < 4 || record.size > MAX_BOARD_SIZE || record.setup < 0 || record.setup > 8)
+        fail("accepted a game out of range", text);
+    loadRecord(record);
+    const std::string problem = checkPosition();
+    if (!problem.empty()) fail("checker after loading: " + problem, text);
+    if (game.sideToMove != game.historyPosition % 2) fail("side to move does not match the moves", text);
+    const std::string written = recordText();
+    GameRecord again;
+    RecordError error;
+    if (!readRecord(written, again, error)) fail("the written record is refused: " + describeRecordError(error), text);
+    if (!sameGame(record, again)) fail("the written record reads to another game:\n" + written, text);
+    loadRecord(again);
+    if (recordText() != written) fail("the record is written differently the second time", text);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    for (int paste = 0; paste < 2; ++paste) {
+        startGameInPlay();
+        const GameState before = game;
+        const std::string recordBefore = recordText();
+        GameRecord record;
+        RecordError error;
+        const bool accepted = paste ? readRecordOrMoves(text, 6, 4, record, error) : readRecord(text, record, error);
+        if (accepted)
+            checkAccepted(record, text);
+        else
+            checkRefusal(error, text, before, recordBefore);
+    }
+    return 0;
+}
