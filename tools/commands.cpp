@@ -15,8 +15,6 @@ int usageError(const std::string& message) {
     return 2;
 }
 
-namespace {
-
 std::vector<std::string> splitMoves(const std::string& list) {
     std::vector<std::string> words;
     std::string word;
@@ -30,8 +28,6 @@ std::vector<std::string> splitMoves(const std::string& list) {
     }
     return words;
 }
-
-}  // namespace
 
 int winner() {
     const bool connected[2] = {game.groupCount[0] == 1, game.groupCount[1] == 1};

@@ -3,12 +3,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "tools/options.h"
 
 // setUpGame() starts the game of the options and plays their moves through the game history.
 // Returns "" or the message naming the offending move and its number.
 std::string setUpGame(const CliOptions& options);
+
+// splitMoves() cuts a move list into its words; blanks, commas, tabs and newlines separate them.
+std::vector<std::string> splitMoves(const std::string& list);
 
 // winner() is the side whose pieces are all connected, the side that made the last move when both
 // are; -1 while the game goes on.
