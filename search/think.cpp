@@ -41,11 +41,9 @@ void showRootMove(int n, const Move& m) {
 // of the reply makes the root a node with window (best, DECIDED_BOUND): the first move of an
 // iteration gets an open window, every later one only has to show whether it beats best.
 int32_t searchRootMove(const Move& m, int32_t best) {
-    makeMove(m);
-    game.sideToMove ^= 1;
+    playMove(m);
     const int32_t v = -search(-DECIDED_BOUND, -best);
-    game.sideToMove ^= 1;
-    unmakeMove(m);
+    takeBackMove(m);
     return v;
 }
 
