@@ -1,3 +1,5 @@
+#!/usr/bin/env bash
+set -u
 # Soak: self-play over every board size and setup with the position checker after every move,
 # in fixed-depth games and in timed games whose time-outs strike mid-search. A longer run for
 # manual use is described in the README.
