@@ -3,11 +3,12 @@
 #
 # A test script sources this file, calls `gui_init "$1" "$2"` (program, build directory), runs its
 # cases and ends with `gui_finish`. Every wait polls in 50 ms steps and gives up after GUI_TIMEOUT
-# seconds. Set TARNWICK_GUI_SHOTS to a directory to keep every screenshot taken.
+# seconds. A wait that succeeds ends at once, so the limit only has to be far beyond what anything takes
+# on a busy machine with the sanitizers. Set TARNWICK_GUI_SHOTS to a directory to keep every screenshot.
 
 set -u
 
-GUI_TIMEOUT=${GUI_TIMEOUT:-5}
+GUI_TIMEOUT=${GUI_TIMEOUT:-20}
 GUI_PROGRAM=
 GUI_BUILD=
 GUI_TMP=
@@ -329,7 +330,7 @@ gui_set_limits() {
 
 # gui_field_text WINDOW X Y: prints the text of the input field at (X, Y), read through the clipboard:
 # a click into the field, select all, copy. An empty field copies nothing and reads as empty (after the
-# reader's wait of two seconds).
+# reader's wait of ten seconds).
 gui_field_text() {
     "$GUI_BUILD/clipboard_text" clear
     gui_click "$1" "$2" "$3"
