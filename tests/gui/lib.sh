@@ -304,19 +304,22 @@ gui_play() {
     done
 }
 
+# The navigation buttons, each 25 pixels square at y B + 20: name and left edge.
+GUI_NAVIGATION=(restart:15 undo:50 redo:100 end:135)
+
 # gui_click_control WINDOW N CONTROL [TIMES]: clicks think, restart, undo, redo or end of a board of size
-# N, TIMES clicks in a row 10 ms apart (default one).
+# N, TIMES clicks in a row 10 ms apart (default one). A navigation button is clicked in its middle.
 gui_click_control() {
-    local b=$(( 31 * $2 )) x y repeat=()
+    local b=$(( 31 * $2 )) x= y repeat=() button
     [ "${4:-1}" -gt 1 ] && repeat=(--repeat "$4" --delay 10)
-    case $3 in
-        think) x=$(( b + 172 )) y=62 ;;
-        restart) x=27 y=$(( b + 32 )) ;;
-        undo) x=62 y=$(( b + 32 )) ;;
-        redo) x=112 y=$(( b + 32 )) ;;
-        end) x=147 y=$(( b + 32 )) ;;
-        *) echo "unknown control $3" >&2; return 1 ;;
-    esac
+    if [ "$3" = think ]; then
+        x=$(( b + 172 )) y=62
+    else
+        for button in "${GUI_NAVIGATION[@]}"; do
+            [ "${button%:*}" = "$3" ] && x=$(( ${button#*:} + 12 )) y=$(( b + 32 ))
+        done
+        [ -n "$x" ] || { echo "unknown control $3" >&2; return 1; }
+    fi
     xdotool mousemove --window "$1" "$x" "$y" click "${repeat[@]}" 1 mousemove --window "$1" 1 1
 }
 
@@ -363,7 +366,7 @@ gui_board() {
 # the last screenshot. A hidden button leaves one plain colour behind.
 gui_controls() {
     local b=$(( 31 * $2 )) shown= name x colours
-    for name in restart:15 undo:50 redo:100 end:135; do
+    for name in "${GUI_NAVIGATION[@]}"; do
         x=${name#*:}
         colours=$(convert "$GUI_TMP/shot.ppm" -crop "25x25+$x+$(( b + 20 ))" -format '%k' info:)
         [ "$colours" -gt 1 ] && shown+="${shown:+ }${name%:*}"
