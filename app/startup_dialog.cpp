@@ -53,12 +53,13 @@ int OK_Button::handle(int event) {
 }
 
 void runStartupDialog(int argc, char** argv) {
-    // 1. The dialog has no title of its own: the toolkit names it after the program.
+    // The dialog has no title of its own: the toolkit names it after the program.
     Fl_Window* dialog = new Fl_Window(130, 100);
     mainWindow = dialog;
     dialog->callback(onStartupDialogClose);
 
-    // 2-4. The inputs, each given its step, then its value, then its range; then the button.
+    // The inputs, each given its step, then its value, then its range, so they show whole numbers from
+    // the start; then the button.
     boardSizeInput = new Fl_Value_Input(90, 10, 22, 20, "Board size ");
     boardSizeInput->step(1);
     boardSizeInput->value(8);
@@ -69,7 +70,7 @@ void runStartupDialog(int argc, char** argv) {
     setupInput->bounds(0, 8);
     OK_Button* okButton = new OK_Button(40, 70, 50, 25, "OK");
 
-    // 5-6. Show it and let the toolkit run until OK has stored a board size.
+    // Show it and let the toolkit run until OK has stored a board size.
     dialog->end();
     // The dialog has no title of its own, so the toolkit titles it with its window class: make that
     // class the program's file name (this toolkit version would otherwise say "FLTK").
@@ -77,7 +78,7 @@ void runStartupDialog(int argc, char** argv) {
     dialog->show(argc, argv);
     while (game.boardSize == 0) Fl::wait();
 
-    // 7. Gone before the main window is built.
+    // The dialog is gone before the main window is built.
     delete boardSizeInput;
     boardSizeInput = nullptr;
     delete setupInput;

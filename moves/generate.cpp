@@ -29,11 +29,9 @@ void generateMoves(MoveList& list) {
         for (int d = 0; d < 8; ++d) {
             if ((dirs & (1u << d)) == 0) continue;
             Move m = buildMove(id, d);
-            makeMove(m);
-            game.sideToMove ^= 1;  // evaluate() rates the position for the side not to move
-            m.score = evaluate();
-            game.sideToMove ^= 1;
-            unmakeMove(m);
+            playMove(m);
+            m.score = evaluate();  // rates the position for the side not to move: the mover
+            takeBackMove(m);
             pushMove(list, m);
         }
     }

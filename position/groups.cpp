@@ -97,7 +97,7 @@ const int8_t (&RingSplitTable)[256] = ringTable.entries;
 // joinGroupsOnPlace() makes the new piece a group of its own, then joins it into each neighbouring
 // group of its side. The first group met keeps its id; every other group met is relabelled into it.
 void joinGroupsOnPlace(int id) {
-    const int s = id >> 6;
+    const int s = sideOfPiece(id);
     PieceRecord& p = game.pieces[id];
     ++game.groupCount[s];
     ++game.stampCounter;
@@ -159,7 +159,7 @@ void regroupFrom(int z) {
 // splitGroupOnRemove() takes the removed piece's group as gone, then counts back each part that is
 // left. Only a namesake's removal or a neighbour pattern that may have split the group floods.
 void splitGroupOnRemove(int id) {
-    const int s = id >> 6;
+    const int s = sideOfPiece(id);
     const int own = ownBits(id);
     const int x = cellOf(id);
     const int32_t* cells = boardCells();

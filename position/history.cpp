@@ -23,8 +23,7 @@ void startHistory() {
 // commitMove() plays m for the side to move and makes it the last entry of the game line. The
 // history grows as needed: a game line is never cut short.
 void commitMove(const Move& m) {
-    makeMove(m);
-    game.sideToMove = 1 - game.sideToMove;
+    playMove(m);
     lastMove = m;
     std::vector<Move>& moves = gameHistory.historyMoves;
     moves.resize(game.historyPosition);
@@ -36,9 +35,8 @@ void commitMove(const Move& m) {
 
 void undoStep() {
     --game.historyPosition;
-    game.sideToMove = 1 - game.sideToMove;
     const Move m = gameHistory.historyMoves[game.historyPosition];
-    unmakeMove(m);
+    takeBackMove(m);
     pendingMove.fromRow = pendingMove.fromCol = 0;
     if (game.historyPosition == 0)
         clearSquares(lastMove);
@@ -49,7 +47,6 @@ void undoStep() {
 void redoStep() {
     lastMove = gameHistory.historyMoves[game.historyPosition];
     ++game.historyPosition;
-    makeMove(lastMove);
-    game.sideToMove = 1 - game.sideToMove;
+    playMove(lastMove);
     pendingMove.fromRow = pendingMove.fromCol = 0;
 }

@@ -9,7 +9,7 @@ void makeMove(const Move& m) {
     if (m.captured >= 0) {
         removePiece(m.toRow, m.toCol, m.captured);
         game.pieces[m.captured].onBoard = false;
-        --game.pieceCount[m.captured >> 6];
+        --game.pieceCount[sideOfPiece(m.captured)];
     }
     placePiece(m.toRow, m.toCol, m.piece);
     updateLinesThrough(m.toRow, m.toCol);
@@ -20,7 +20,7 @@ void unmakeMove(const Move& m) {
     if (m.captured >= 0) {
         placePiece(m.toRow, m.toCol, m.captured);
         game.pieces[m.captured].onBoard = true;
-        ++game.pieceCount[m.captured >> 6];
+        ++game.pieceCount[sideOfPiece(m.captured)];
     }
     updateLinesThrough(m.toRow, m.toCol);
     placePiece(m.fromRow, m.fromCol, m.piece);

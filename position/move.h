@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "position/game_state.h"
+
 struct Move {
     int32_t fromRow;
     int32_t fromCol;
@@ -19,6 +21,17 @@ struct Move {
 void makeMove(const Move& m);
 // unmakeMove() takes back the move that makeMove applied, with sideToMove back at the mover.
 void unmakeMove(const Move& m);
+
+// playMove() makes m and hands the turn to the other side; takeBackMove() undoes exactly that. The
+// search, the generation, perft and the game history all go through this pair.
+inline void playMove(const Move& m) {
+    makeMove(m);
+    game.sideToMove ^= 1;
+}
+inline void takeBackMove(const Move& m) {
+    game.sideToMove ^= 1;
+    unmakeMove(m);
+}
 
 // buildMove() fills the fields of piece id's move in direction d from the current position.
 Move buildMove(int id, int d);

@@ -50,7 +50,7 @@ std::string findLegalMove(const MoveText& t, Move& m) {
     if (!inside(t.toRow, t.toCol)) return "square " + squareText(t.toRow, t.toCol) + " is off the board";
     const int32_t code = game.board[t.fromRow][t.fromCol];
     if (code <= 0) return "no piece on " + squareText(t.fromRow, t.fromCol);
-    if ((code >> 7) != game.sideToMove)
+    if (sideOfCode(code) != game.sideToMove)
         return "the piece on " + squareText(t.fromRow, t.fromCol) + " is not of the side to move";
     const int id = code - PIECE_CODE_BASE;
     for (int d = 0; d < 8; ++d) {

@@ -15,11 +15,9 @@ uint64_t perft(int depth) {
         for (int d = 0; d < 8; ++d) {
             if (!(dirs & (1u << d))) continue;
             const Move m = buildMove(id, d);
-            makeMove(m);
-            game.sideToMove = 1 - side;
+            playMove(m);
             total += perft(depth - 1);
-            game.sideToMove = side;
-            unmakeMove(m);
+            takeBackMove(m);
         }
     }
     return total;

@@ -39,6 +39,9 @@ std::string checkPositionOptions(const PositionOptions& options);
 constexpr long MAX_RECORD_BYTES = 1 << 20;
 std::string readRecordSource(PositionOptions& options);
 
+// splitMoves() cuts a move list into its words; blanks, commas, tabs and newlines separate them.
+std::vector<std::string> splitMoves(const std::string& list);
+
 // setUpGame() starts the game of the options: the record's game, or the setup with the moves played
 // through the game history. Returns "" or the message naming the offending move and its number (for a
 // record, its file and line). A refused record leaves the game as it was.

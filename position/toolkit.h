@@ -6,10 +6,10 @@ struct ToolkitHooks {
     void (*processEvents)();                   // let pending events run (Fl::check)
     void (*armThinkTimeout)(double seconds);   // one-shot time-out that calls onThinkTimeout
     void (*cancelThinkTimeout)();              // remove it, fired or not
-    void (*showProgress)();                    // show the two search outputs
+    void (*showProgress)();                    // a timed think starts: the two search outputs are wanted
     void (*hideProgress)();                    // hide them again
-    void (*setExploring)(const char* text);    // root move being searched
-    void (*setAtDepth)(const char* text);      // depth of the current iteration
+    void (*setExploring)(const char* text);    // root move being searched; its output shows from the first text
+    void (*setAtDepth)(const char* text);      // depth of the current iteration; likewise
 };
 
 extern ToolkitHooks toolkit;

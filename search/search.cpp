@@ -15,15 +15,13 @@ constexpr int32_t BUDGET_EXTRA = 12;
 // searchReply() makes m, searches the reply position one ply deeper with the negated window and
 // takes m back. It returns the value of m for the mover.
 int32_t searchReply(const Move& m, int32_t alpha, int32_t beta) {
-    makeMove(m);
-    game.sideToMove ^= 1;
+    playMove(m);
     ++game.searchPly;
     --game.remainingDepth;
     const int32_t v = -search(-beta, -alpha);
     ++game.remainingDepth;
     --game.searchPly;
-    game.sideToMove ^= 1;
-    unmakeMove(m);
+    takeBackMove(m);
     return v;
 }
 
@@ -82,11 +80,9 @@ int32_t searchHorizon(int32_t beta) {
         // The masks are read once: making and taking back a move restores them exactly.
         for (uint32_t dirs = piece.moveDirs; dirs != 0; dirs &= dirs - 1) {
             const Move m = buildMove(id, __builtin_ctz(dirs));
-            makeMove(m);
-            game.sideToMove ^= 1;
+            playMove(m);
             const int32_t v = evaluate();
-            game.sideToMove ^= 1;
-            unmakeMove(m);
+            takeBackMove(m);
             if (v > best) {
                 best = v;
                 chosen = m;

@@ -5,6 +5,7 @@
 #include "moves/generate.h"
 #include "moves/move_list.h"
 #include "position/game_state.h"
+#include "position/notation.h"
 #include "position/toolkit.h"
 #include "search/search.h"
 
@@ -27,12 +28,6 @@ struct RootQueues {
     void swap() { current = 1 - current; }
 };
 
-void writeSquare(char*& p, int row, int col) {
-    *p++ = static_cast<char>('@' + col);
-    if (row >= 10) *p++ = static_cast<char>('0' + row / 10);
-    *p++ = static_cast<char>('0' + row % 10);
-}
-
 void showRootMove(int n, const Move& m) {
     char text[16];
     formatProgress(text, n, m);
@@ -46,11 +41,9 @@ void showRootMove(int n, const Move& m) {
 // of the reply makes the root a node with window (best, DECIDED_BOUND): the first move of an
 // iteration gets an open window, every later one only has to show whether it beats best.
 int32_t searchRootMove(const Move& m, int32_t best) {
-    makeMove(m);
-    game.sideToMove ^= 1;
+    playMove(m);
     const int32_t v = -search(-DECIDED_BOUND, -best);
-    game.sideToMove ^= 1;
-    unmakeMove(m);
+    takeBackMove(m);
     return v;
 }
 
@@ -160,12 +153,7 @@ bool think() {
 void onThinkTimeout() { searchState.stopRequested = 1; }
 
 void formatProgress(char* out, int n, const Move& m) {
-    const int written = std::snprintf(out, 8, "%2d: ", n);
-    char* p = out + written;
-    writeSquare(p, m.fromRow, m.fromCol);
-    *p++ = m.captured < 0 ? '-' : 'x';
-    writeSquare(p, m.toRow, m.toCol);
-    *p = '\0';
+    std::snprintf(out, 16, "%2d: %s", n, moveText(m).c_str());
 }
 
 int32_t penalizeUnsearched(int32_t score) {

@@ -237,7 +237,7 @@ int32_t referenceEvaluate() {
         std::vector<int> counts[2] = {std::vector<int>(f.lines), std::vector<int>(f.lines)};
         for (int r = 1; r <= n; ++r) {
             for (int c = 1; c <= n; ++c) {
-                if (game.board[r][c] > 0) ++counts[(game.board[r][c] - 64) >> 6][f.index(r, c, n)];
+                if (game.board[r][c] > 0) ++counts[sideOfCode(game.board[r][c])][f.index(r, c, n)];
             }
         }
         for (int s = 0; s < 2; ++s) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <random>
 #include <set>
 #include <string>
@@ -22,6 +21,7 @@
 
 namespace {
 
+using testing_support::diffPositions;
 using testing_support::Placed;
 using testing_support::setUpBoard;
 
@@ -31,55 +31,6 @@ std::vector<Move> generateAll() {
     std::vector<Move> moves;
     while (!isEmpty(list)) moves.push_back(popMove(list));
     return moves;
-}
-
-template <typename T, size_t N>
-bool sameArray(const T (&a)[N], const T (&b)[N]) {
-    return std::memcmp(a, b, sizeof a) == 0;
-}
-
-// firstDifference() names the first field in which two states differ, leaving out what a move
-// made and taken back may change (group ids, stamps, weights, the stamp counter) and the
-// evaluation's own counter and scratch values.
-std::string firstDifference(const GameState& a, const GameState& b) {
-#define COMPARE_FIELD(field) \
-    if (!(a.field == b.field)) return #field;
-#define COMPARE_ARRAY(field) \
-    if (!sameArray(a.field, b.field)) return #field;
-    COMPARE_FIELD(boardSize)
-    COMPARE_FIELD(sideToMove)
-    COMPARE_ARRAY(board)
-    COMPARE_ARRAY(pieceCount)
-    COMPARE_ARRAY(sideMoveCount)
-    COMPARE_ARRAY(sideCaptureCount)
-    COMPARE_ARRAY(colCount)
-    COMPARE_ARRAY(antiDiagCount)
-    COMPARE_ARRAY(rowCount)
-    COMPARE_ARRAY(diagCount)
-    COMPARE_ARRAY(side2ColMinusRowCount)
-    COMPARE_ARRAY(sideColCount)
-    COMPARE_ARRAY(sideRowPlus2ColCount)
-    COMPARE_ARRAY(sideAntiDiagCount)
-    COMPARE_ARRAY(side2RowPlusColCount)
-    COMPARE_ARRAY(sideRowCount)
-    COMPARE_ARRAY(side2RowMinusColCount)
-    COMPARE_ARRAY(sideDiagCount)
-    COMPARE_ARRAY(nextPieceId)
-    COMPARE_ARRAY(groupCount)
-    COMPARE_FIELD(searchPly)
-    COMPARE_FIELD(remainingDepth)
-    COMPARE_FIELD(historyPosition)
-#undef COMPARE_FIELD
-#undef COMPARE_ARRAY
-    for (int id = 0; id < MAX_PIECES; ++id) {
-        const PieceRecord& p = a.pieces[id];
-        const PieceRecord& q = b.pieces[id];
-        if (p.row != q.row || p.col != q.col || p.onBoard != q.onBoard ||
-            p.moveCount != q.moveCount || p.captureCount != q.captureCount ||
-            p.moveDirs != q.moveDirs || p.captureDirs != q.captureDirs)
-            return "piece " + std::to_string(id);
-    }
-    return "";
 }
 
 // N = 4. Side 0: (1,1) id 0 and (1,4) id 1, two groups. Side 1: (3,1) id 64 and (3,3) id 65, two
@@ -156,7 +107,7 @@ TEST(GenerateMoves, StandardPositionHas36MovesPerSide) {
         EXPECT_EQ(moves.size(), 36u) << "side " << side;
         std::set<std::pair<int, int>> distinct;
         for (const Move& m : moves) {
-            EXPECT_EQ(m.piece >> 6, side);
+            EXPECT_EQ(sideOfPiece(m.piece), side);
             distinct.insert({m.piece, m.direction});
         }
         EXPECT_EQ(distinct.size(), moves.size());
@@ -225,7 +176,7 @@ TEST(GenerateMoves, LeavesThePositionAsItFoundIt) {
                 MoveList list;
                 generateMoves(list);
                 ++lists;
-                ASSERT_EQ(firstDifference(before, game), "")
+                ASSERT_EQ(diffPositions(before, game), "")
                     << "size " << size << " setup " << setup << " ply " << ply;
                 ASSERT_EQ(checkPosition(), "");
                 if (isEmpty(list)) break;

@@ -11,7 +11,7 @@ namespace {
 
 using namespace testing_support;
 
-using Board = std::array<std::array<int, 18>, 18>;  // 0 empty, 1 side 0, 2 side 1
+using Board = std::array<std::array<int, BOARD_STRIDE>, BOARD_STRIDE>;  // 0 empty, 1 side 0, 2 side 1
 
 bool inside(int r, int c, int n) { return r >= 1 && r <= n && c >= 1 && c <= n; }
 
@@ -48,7 +48,7 @@ uint64_t naivePerftOfGame(int depth) {
     Board b{};
     for (int r = 1; r <= game.boardSize; ++r)
         for (int c = 1; c <= game.boardSize; ++c)
-            b[r][c] = game.board[r][c] > 0 ? 1 + (game.board[r][c] >> 7) : 0;
+            b[r][c] = game.board[r][c] > 0 ? 1 + sideOfCode(game.board[r][c]) : 0;
     return naivePerft(b, game.boardSize, game.sideToMove, depth);
 }
 

@@ -33,17 +33,13 @@ __attribute__((noinline)) void operator delete(void* p) noexcept { std::free(p);
 __attribute__((noinline)) void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 using testing_support::diffPositions;
+using testing_support::Game;
+using testing_support::MAX_SCORE;
 using testing_support::legalMoves;
 using testing_support::setUpGame;
 
 namespace {
 
-constexpr int32_t MAX_SCORE = 2147483647;
-
-struct Game {
-    int size, setup;
-    std::vector<std::string> moves;
-};
 
 // Positions in the middle of games, each side with plenty of moves.
 const Game middleGames[] = {

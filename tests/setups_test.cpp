@@ -14,7 +14,7 @@ std::string layout() {
     for (int r = 1; r <= game.boardSize; ++r) {
         for (int c = 1; c <= game.boardSize; ++c) {
             const int32_t code = game.board[r][c];
-            text += code == 0 ? '.' : code >> 7 ? '1' : '0';
+            text += code == 0 ? '.' : sideOfCode(code) ? '1' : '0';
         }
         text += '\n';
     }

@@ -15,6 +15,22 @@
 
 namespace testing_support {
 
+// The top of the score range: the open upper end of a search window.
+constexpr int32_t MAX_SCORE = 2147483647;
+
+// A game of the tests: the board size, the setup and the moves played from it, in notation.
+struct Game {
+    int size, setup;
+    std::vector<std::string> moves;
+};
+
+// sameMove() tells whether two moves are the same move of the same piece: every field but the
+// score, which generation and search each write their own way.
+inline bool sameMove(const Move& a, const Move& b) {
+    return a.fromRow == b.fromRow && a.fromCol == b.fromCol && a.toRow == b.toRow && a.toCol == b.toCol &&
+           a.piece == b.piece && a.direction == b.direction && a.distance == b.distance && a.captured == b.captured;
+}
+
 // setUpGame() starts a game and plays the moves (in notation) through the game history. Returns ""
 // or the reason the first bad move was refused.
 inline std::string setUpGame(int size, int setup, const std::vector<std::string>& moves = {}) {
@@ -58,8 +74,8 @@ inline std::string diffPositions(const GameState& a, const GameState& b) {
     };
     check("boardSize", a.boardSize, b.boardSize);
     check("sideToMove", a.sideToMove, b.sideToMove);
-    for (int r = 0; r < 18; ++r)
-        for (int c = 0; c < 18; ++c) check("board", a.board[r][c], b.board[r][c], r, c);
+    for (int r = 0; r < BOARD_STRIDE; ++r)
+        for (int c = 0; c < BOARD_STRIDE; ++c) check("board", a.board[r][c], b.board[r][c], r, c);
     for (int s = 0; s < 2; ++s) {
         check("pieceCount", a.pieceCount[s], b.pieceCount[s], s);
         check("sideMoveCount", a.sideMoveCount[s], b.sideMoveCount[s], s);

@@ -20,11 +20,12 @@
 #include "test_support.h"
 
 using testing_support::diffPositions;
+using testing_support::Game;
+using testing_support::MAX_SCORE;
+using testing_support::sameMove;
 using testing_support::setUpGame;
 
 namespace {
-
-constexpr int32_t MAX_SCORE = 2147483647;
 
 struct FakeToolkit {
     long now = 0;               // seconds, one per processEvents
@@ -68,10 +69,6 @@ void fakeExploring(const char* text) {
 }
 void fakeAtDepth(const char* text) { fake.atDepth.push_back(text); }
 
-struct Game {
-    int size, setup;
-    std::vector<std::string> moves;
-};
 const Game middleGame = {8, 3, {"F1-D3", "H7-H1", "C8-C6", "A2-C4"}};
 
 // startThink() sets up a game and the limits of the side to move, with the fake toolkit.
@@ -120,11 +117,6 @@ MoveList staticRootMoves() {
     game.searchPly = 0;
     generateMoves(list);
     return list;
-}
-
-bool sameMove(const Move& a, const Move& b) {
-    return a.fromRow == b.fromRow && a.fromCol == b.fromCol && a.toRow == b.toRow &&
-           a.toCol == b.toCol && a.piece == b.piece && a.captured == b.captured;
 }
 
 TEST(ThinkText, ProgressTextNamesTheMoveNumberAndBothSquares) {

@@ -24,7 +24,7 @@ int commandShow(const CliOptions& options) {
         text += label;
         for (int col = 1; col <= n; ++col) {
             const int32_t code = game.board[row][col];
-            text += code == 0 ? " ." : code >> 7 ? " 1" : " 0";
+            text += code == 0 ? " ." : sideOfCode(code) ? " 1" : " 0";
         }
         text += "\n";
     }

@@ -94,25 +94,13 @@ void showPassiveSquare(int r, int c, int content, int highlighted) {
 
 namespace {
 
-// lineCount() is the number of pieces of both sides on the line through (r, c) along direction d:
-// exactly the distance a piece on (r, c) moves in that direction.
-int lineCount(int r, int c, int d) {
-    switch (d & 3) {
-        case 0: return game.diagCount[r - c + game.boardSize - 1];
-        case 1: return game.colCount[c - 1];
-        case 2: return game.antiDiagCount[r + c - 2];
-        default: return game.rowCount[r - 1];
-    }
-}
-
 // isTarget() tells whether (r, c) is where one of the selected piece's legal moves lands.
 bool isTarget(int r, int c) {
-    const int fromRow = pendingMove.fromRow, fromCol = pendingMove.fromCol;
     const uint32_t moveDirs = game.pieces[pendingMove.piece].moveDirs;
     for (int d = 0; d < 8; ++d) {
         if (!(moveDirs & (1u << d))) continue;
-        const int distance = lineCount(fromRow, fromCol, d);
-        if (r == fromRow + DirRowDelta[d] * distance && c == fromCol + DirColDelta[d] * distance) return true;
+        const Move m = buildMove(pendingMove.piece, d);
+        if (r == m.toRow && c == m.toCol) return true;
     }
     return false;
 }

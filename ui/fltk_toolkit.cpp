@@ -19,11 +19,13 @@ void armThinkTimeout(double seconds) { Fl::add_timeout(seconds, onTimeout); }
 
 void cancelThinkTimeout() { Fl::remove_timeout(onTimeout); }
 
+// A think lets events run, and so draws the window, before its first root move is known: the outputs
+// appear only with their first texts, never empty or with the texts of the previous think.
 void showProgress() {
     exploringOutput->label("exploring ");
     exploringOutput->redraw_label();
-    exploringOutput->show();
-    atDepthOutput->show();
+    exploringOutput->value("");
+    atDepthOutput->value("");
 }
 
 void hideProgress() {
@@ -34,11 +36,13 @@ void hideProgress() {
 void setExploring(const char* text) {
     exploringOutput->value(text);
     exploringOutput->redraw();
+    exploringOutput->show();
 }
 
 void setAtDepth(const char* text) {
     atDepthOutput->value(text);
     atDepthOutput->redraw();
+    atDepthOutput->show();
 }
 
 }  // namespace

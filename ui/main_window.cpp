@@ -138,12 +138,10 @@ void showIf(Fl_Widget* widget, bool shown) {
 
 // Buttons that cannot act are hidden, not greyed out.
 void refreshNavigation() {
-    const bool canGoBack = game.historyPosition >= 1;
-    const bool canGoForward = game.historyPosition < gameHistory.historyLength;
-    showIf(restartButton, canGoBack);
-    showIf(undoButton, canGoBack);
-    showIf(redoButton, canGoForward);
-    showIf(goToEndButton, canGoForward);
+    showIf(restartButton, canGoBack());
+    showIf(undoButton, canGoBack());
+    showIf(redoButton, canGoForward());
+    showIf(goToEndButton, canGoForward());
 }
 
 void setStatistic(int row, int side, int value) {

@@ -20,9 +20,6 @@ void redoShown(Fl_Button* pressed) {
     pressed->redraw();
 }
 
-bool canUndo() { return game.historyPosition != 0; }
-bool canRedo() { return game.historyPosition < gameHistory.historyLength; }
-
 // navigate() is the shared pattern of the four handlers: on a release, and only while the computer is
 // not thinking, run the action, then let the plain button handling complete the click.
 template <class Action>
@@ -35,27 +32,30 @@ int navigate(Fl_Button* button, int event, Action action) {
 
 }  // namespace
 
+bool canGoBack() { return game.historyPosition >= 1; }
+bool canGoForward() { return game.historyPosition < gameHistory.historyLength; }
+
 // Restart keeps the whole game line, so Go to end can replay it.
 int Restart_Button::handle(int event) {
     return navigate(this, event, [this] {
-        while (canUndo()) undoShown(this);
+        while (canGoBack()) undoShown(this);
     });
 }
 
 int Undo_Button::handle(int event) {
     return navigate(this, event, [this] {
-        if (canUndo()) undoShown(this);
+        if (canGoBack()) undoShown(this);
     });
 }
 
 int Redo_Button::handle(int event) {
     return navigate(this, event, [this] {
-        if (canRedo()) redoShown(this);
+        if (canGoForward()) redoShown(this);
     });
 }
 
 int GoToEnd_Button::handle(int event) {
     return navigate(this, event, [this] {
-        while (canRedo()) redoShown(this);
+        while (canGoForward()) redoShown(this);
     });
 }

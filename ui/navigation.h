@@ -5,6 +5,11 @@
 
 #include <FL/Fl_Button.H>
 
+// Whether a move can be taken back, and whether one can be replayed: the buttons act, and are shown,
+// only then.
+bool canGoBack();
+bool canGoForward();
+
 class Restart_Button : public Fl_Button {
 public:
     Restart_Button(int x, int y, int w, int h, const char* label) : Fl_Button(x, y, w, h, label) {}

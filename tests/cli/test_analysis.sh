@@ -1,3 +1,5 @@
+#!/usr/bin/env bash
+set -u
 # moves, eval, stats, search, think and bench: the exact output forms other tools rely on.
 source "$(dirname "$0")/lib.sh"
 

@@ -1,3 +1,5 @@
+#!/usr/bin/env bash
+set -u
 # The bench fingerprint: the total number of evaluations of the fixed suite. It changes only when
 # the engine's results change; a change that alters it must say so and update this value.
 source "$(dirname "$0")/lib.sh"

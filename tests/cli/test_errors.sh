@@ -1,3 +1,5 @@
+#!/usr/bin/env bash
+set -u
 # Bad input: one clear line on standard error, exit status 2, nothing on standard output.
 source "$(dirname "$0")/lib.sh"
 

@@ -1,3 +1,5 @@
+#!/usr/bin/env bash
+set -u
 # selfplay: the moves of each game, its result line, and the summary of a series.
 source "$(dirname "$0")/lib.sh"
 

@@ -1,3 +1,5 @@
+#!/usr/bin/env bash
+set -u
 # show and perft on fixed positions.
 source "$(dirname "$0")/lib.sh"
 

@@ -6,6 +6,7 @@
 // - parseOptions() either refuses with a message that names the option at fault, or returns options
 //   within their documented ranges, --record never with another position option (the record file is
 //   not read here: the record reader has a target of its own);
+// - the tool's move-list splitter keeps every character but the separators, in order, one word per run;
 // - setUpGame() either refuses with "move K '...': reason" after playing exactly the K - 1 moves
 //   before the bad one, or plays every move of the list, each exactly as it was written;
 // - after either, the position passes the from-scratch checker and the side to move matches the
@@ -24,6 +25,7 @@
 #include "position/game_state.h"
 #include "position/history.h"
 #include "position/notation.h"
+#include "position/position_options.h"
 #include "tools/commands.h"
 #include "tools/options.h"
 
@@ -58,18 +60,27 @@ std::vector<std::string> splitWords(const uint8_t* data, size_t size) {
     return words;
 }
 
-// The tool splits a move list on blanks, commas, tabs and newlines; done here independently.
-std::vector<std::string> splitMoveList(const std::string& list) {
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : list + " ") {
-        if (c == ' ' || c == ',' || c == '\t' || c == '\n') {
-            if (!word.empty()) words.push_back(word);
-            word.clear();
-        } else {
-            word += c;
-        }
+bool isMoveSeparator(char c) { return c == ' ' || c == ',' || c == '\t' || c == '\n'; }
+
+// The tool's move-list splitter, checked against what splitting means: every word is non-empty and
+// free of separators, the words joined give back the list's other characters in order, and there is
+// one word per run of them.
+std::vector<std::string> checkedMoveWords(const std::string& list) {
+    const std::vector<std::string> words = splitMoves(list);
+    std::string joined, kept;
+    for (const std::string& word : words) {
+        if (word.empty() || std::any_of(word.begin(), word.end(), isMoveSeparator))
+            fail("move list split into the word '" + word + "'");
+        joined += word;
     }
+    size_t runs = 0;
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (isMoveSeparator(list[i])) continue;
+        kept += list[i];
+        if (i == 0 || isMoveSeparator(list[i - 1])) ++runs;
+    }
+    if (joined != kept) fail("the words of the move list do not give back its characters");
+    if (words.size() != runs) fail("the move list gave " + std::to_string(words.size()) + " words for " + std::to_string(runs) + " runs");
     return words;
 }
 
@@ -154,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (options.sizes.size() > 1 || options.setups.size() > 1) return 0;
 
-    const std::vector<std::string> moves = splitMoveList(options.moves);
+    const std::vector<std::string> moves = checkedMoveWords(options.moves);
     const std::string gameError = setUpGame(options);
     if (game.boardSize != options.size || game.setupNumber != options.setup) fail("game not set up as asked");
     checkPositionSound(gameError.empty() ? "after the move list" : "after the refusal '" + gameError + "'");

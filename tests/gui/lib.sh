@@ -3,11 +3,12 @@
 #
 # A test script sources this file, calls `gui_init "$1" "$2"` (program, build directory), runs its
 # cases and ends with `gui_finish`. Every wait polls in 50 ms steps and gives up after GUI_TIMEOUT
-# seconds. Set TARNWICK_GUI_SHOTS to a directory to keep every screenshot taken.
+# seconds. A wait that succeeds ends at once, so the limit only has to be far beyond what anything takes
+# on a busy machine with the sanitizers. Set TARNWICK_GUI_SHOTS to a directory to keep every screenshot.
 
 set -u
 
-GUI_TIMEOUT=${GUI_TIMEOUT:-5}
+GUI_TIMEOUT=${GUI_TIMEOUT:-20}
 GUI_PROGRAM=
 GUI_BUILD=
 GUI_TMP=
@@ -329,19 +330,22 @@ gui_play() {
     done
 }
 
+# The navigation buttons, each 25 pixels square at y B + 20: name and left edge.
+GUI_NAVIGATION=(restart:15 undo:50 redo:100 end:135)
+
 # gui_click_control WINDOW N CONTROL [TIMES]: clicks think, restart, undo, redo or end of a board of size
-# N, TIMES clicks in a row 10 ms apart (default one).
+# N, TIMES clicks in a row 10 ms apart (default one). A navigation button is clicked in its middle.
 gui_click_control() {
-    local b=$(( 31 * $2 )) x y repeat=()
+    local b=$(( 31 * $2 )) x= y repeat=() button
     [ "${4:-1}" -gt 1 ] && repeat=(--repeat "$4" --delay 10)
-    case $3 in
-        think) x=$(( b + 172 )) y=62 ;;
-        restart) x=27 y=$(( b + 32 )) ;;
-        undo) x=62 y=$(( b + 32 )) ;;
-        redo) x=112 y=$(( b + 32 )) ;;
-        end) x=147 y=$(( b + 32 )) ;;
-        *) echo "unknown control $3" >&2; return 1 ;;
-    esac
+    if [ "$3" = think ]; then
+        x=$(( b + 172 )) y=62
+    else
+        for button in "${GUI_NAVIGATION[@]}"; do
+            [ "${button%:*}" = "$3" ] && x=$(( ${button#*:} + 12 )) y=$(( b + 32 ))
+        done
+        [ -n "$x" ] || { echo "unknown control $3" >&2; return 1; }
+    fi
     xdotool mousemove --window "$1" "$x" "$y" click "${repeat[@]}" 1 mousemove --window "$1" 1 1
 }
 
@@ -355,7 +359,7 @@ gui_set_limits() {
 
 # gui_field_text WINDOW X Y: prints the text of the input field at (X, Y), read through the clipboard:
 # a click into the field, select all, copy. An empty field copies nothing and reads as empty (after the
-# reader's wait of two seconds).
+# reader's wait of ten seconds).
 gui_field_text() {
     "$GUI_BUILD/clipboard_text" clear
     gui_click "$1" "$2" "$3"
@@ -388,7 +392,7 @@ gui_board() {
 # the last screenshot. A hidden button leaves one plain colour behind.
 gui_controls() {
     local b=$(( 31 * $2 )) shown= name x colours
-    for name in restart:15 undo:50 redo:100 end:135; do
+    for name in "${GUI_NAVIGATION[@]}"; do
         x=${name#*:}
         colours=$(convert "$GUI_TMP/shot.ppm" -crop "25x25+$x+$(( b + 20 ))" -format '%k' info:)
         [ "$colours" -gt 1 ] && shown+="${shown:+ }${name%:*}"

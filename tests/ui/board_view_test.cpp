@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, TwoClicksPlayAMoveAndACapture) {
     EXPECT_EQ(game.board[1][3] / 64, 2);
     EXPECT_EQ(game.pieceCount[0], 11);
     EXPECT_FALSE(game.pieces[capture.captured].onBoard);
-    EXPECT_EQ(capture.captured >> 6, 0);
+    EXPECT_EQ(sideOfPiece(capture.captured), 0);
     // A person's move carries no direction, distance or score.
     for (const Move* m : {&quiet, &capture}) {
         EXPECT_EQ(m->direction, 0);

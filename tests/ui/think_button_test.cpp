@@ -5,11 +5,14 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Value_Input.H>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstring>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "search/search.h"
 #include "search/think.h"
@@ -19,6 +22,7 @@
 namespace {
 
 using testing_support::diffPositions;
+using testing_support::sameMove;
 
 int release() { return thinkButton->handle(FL_RELEASE); }
 
@@ -26,8 +30,6 @@ void typeLimits(double depth, double seconds) {
     maxDepthInput->value(depth);
     maxTimeInput->value(seconds);
 }
-
-bool sameMove(const Move& a, const Move& b) { return std::memcmp(&a, &b, sizeof(Move)) == 0; }
 
 TEST_F(MainWindowTest, TypedLimitsAreTruncatedAndBroughtIntoTheirRanges) {
     struct Case {
@@ -69,7 +71,9 @@ TEST_F(MainWindowTest, ThinkPlaysTheSearchedMoveAndRefreshes) {
     EXPECT_EQ(release(), 1);
     ASSERT_EQ(gameHistory.historyLength, 2);
     EXPECT_TRUE(sameMove(gameHistory.historyMoves[1], expected));
+    EXPECT_EQ(gameHistory.historyMoves[1].score, expected.score);
     EXPECT_TRUE(sameMove(lastMove, expected));
+    EXPECT_EQ(lastMove.score, expected.score);
     EXPECT_EQ(pendingMove.fromRow, 0);
     EXPECT_EQ(game.sideToMove, 0);
     EXPECT_FALSE(thinking);
@@ -120,50 +124,75 @@ TEST_F(MainWindowTest, ThinkPlaysNothingForASideWithoutMoves) {
     }
 }
 
-// What the two outputs show, sampled by a timer of our own that the toolkit runs whenever the search
-// lets it process events.
-struct ProgressSamples {
-    int taken = 0, shown = 0;
-    std::set<std::string> exploring, depths;
+// What the two outputs show each time the search lets the toolkit run, and so draw the window: the
+// toolkit's own hooks, wrapped. The texts the driver put into the outputs are kept too.
+struct ProgressRecord {
+    std::vector<std::pair<std::string, std::string>> drawn;  // exploring and depth text, when shown
+    bool bothOrNeither = true;
     bool labelled = true;
+    std::set<std::string> exploringSet, depthSet;
 };
-ProgressSamples samples;
+ProgressRecord progress;
+ToolkitHooks fltkHooks;
 
-void sampleProgress(void*) {
-    ++samples.taken;
-    if (exploringOutput->visible() && atDepthOutput->visible()) {
-        ++samples.shown;
-        samples.labelled &= std::strcmp(exploringOutput->label(), "exploring ") == 0;
-        samples.exploring.insert(exploringOutput->value());
-        samples.depths.insert(atDepthOutput->value());
+void recordDrawnProgress() {
+    const bool exploringShown = exploringOutput->visible(), depthShown = atDepthOutput->visible();
+    progress.bothOrNeither &= exploringShown == depthShown;
+    if (exploringShown) {
+        progress.labelled &= std::strcmp(exploringOutput->label(), "exploring ") == 0;
+        progress.drawn.push_back({exploringOutput->value(), atDepthOutput->value()});
     }
-    Fl::repeat_timeout(0.02, sampleProgress);
+    fltkHooks.processEvents();
+}
+void recordExploring(const char* text) {
+    progress.exploringSet.insert(text);
+    fltkHooks.setExploring(text);
+}
+void recordAtDepth(const char* text) {
+    progress.depthSet.insert(text);
+    fltkHooks.setAtDepth(text);
 }
 
-// isProgressText() checks the form " 3: B1-B3" / "12: C10xE12".
+// isProgressText() checks the form " 3: B1-B3" / "12: C10xE12" on board 8.
 bool isProgressText(const std::string& t) {
-    if (t.size() < 9 || t.size() > 11 || t.substr(2, 2) != ": ") return false;
+    if (t.size() != 9 || t.substr(2, 2) != ": ") return false;
     if (!(t[0] == ' ' || std::isdigit(static_cast<unsigned char>(t[0]))) || !std::isdigit(static_cast<unsigned char>(t[1])))
         return false;
-    const size_t sign = t.find_first_of("-x", 4);
-    return sign != std::string::npos && t[4] >= 'A' && t[4] <= 'H' && t[sign + 1] >= 'A' && t[sign + 1] <= 'H';
+    auto isSquare = [&t](size_t at) { return t[at] >= 'A' && t[at] <= 'H' && t[at + 1] >= '1' && t[at + 1] <= '8'; };
+    return isSquare(4) && (t[6] == '-' || t[6] == 'x') && isSquare(7);
 }
 
+// isIterationDepth() checks for an odd depth of the timed mode, 3 to 29, written in decimal.
+bool isIterationDepth(const std::string& t) {
+    if (t.empty() || t.size() > 2 || !std::all_of(t.begin(), t.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+        return false;
+    const int d = std::stoi(t);
+    return d >= 3 && d <= 29 && d % 2 == 1;
+}
+
+// The search lets the toolkit run at least once after showing its first root move (the time-out can
+// only fire there), so at least one drawing shows the outputs, whatever the machine's speed. None may
+// show them empty, with another think's texts, or one without the other.
 TEST_F(MainWindowTest, ATimedThinkShowsTheRootMoveAndDepthUntilTheTimeOut) {
     startGame(8, 3, {"B1-B3"});
-    samples = ProgressSamples{};
+    progress = ProgressRecord{};
+    // What a previous think could have left behind.
     exploringOutput->label("stale");
-    Fl::add_timeout(0.02, sampleProgress);
+    exploringOutput->value("14: A1-A2");
+    atDepthOutput->value("27");
+    fltkHooks = toolkit;
+    toolkit.processEvents = recordDrawnProgress;
+    toolkit.setExploring = recordExploring;
+    toolkit.setAtDepth = recordAtDepth;
     typeLimits(30, 1);
     release();
-    Fl::remove_timeout(sampleProgress);
-    EXPECT_GT(samples.shown, 5);
-    EXPECT_TRUE(samples.labelled);
-    EXPECT_GE(samples.exploring.size(), 2u);
-    for (const std::string& text : samples.exploring) EXPECT_TRUE(isProgressText(text)) << "'" << text << "'";
-    for (const std::string& depth : samples.depths) {
-        const int d = std::stoi(depth);
-        EXPECT_TRUE(d >= 3 && d <= 29 && d % 2 == 1) << depth;
+
+    EXPECT_TRUE(progress.bothOrNeither);
+    EXPECT_TRUE(progress.labelled);
+    ASSERT_FALSE(progress.drawn.empty()) << "the outputs were never drawn";
+    for (const auto& [exploring, depth] : progress.drawn) {
+        EXPECT_TRUE(isProgressText(exploring) && progress.exploringSet.count(exploring)) << "'" << exploring << "'";
+        EXPECT_TRUE(isIterationDepth(depth) && progress.depthSet.count(depth)) << "'" << depth << "'";
     }
     EXPECT_FALSE(exploringOutput->visible());
     EXPECT_FALSE(atDepthOutput->visible());
