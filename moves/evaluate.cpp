@@ -1,6 +1,7 @@
 #include "moves/evaluate.h"
 
 #include <algorithm>
+#include <string>
 
 #include "position/game_state.h"
 #include "position/toolkit.h"
@@ -38,8 +39,9 @@ int closingCost(const int32_t* work, int m, int g, int32_t room, int moved, int 
 
 // cheapestClosing() returns min(14, c(0), ..., c(m)), where t is the first run that stays in
 // place. Phase 1 of c(t) moves every piece of runs 0..t-1, so its cost only grows with t: once it
-// reaches the best cost no later t can win and the search ends.
-int cheapestClosing(const int32_t* work, int m) {
+// reaches the best cost no later t can win and the search ends. It also ends, with a value of at
+// most `floor`, as soon as the best cost is down to `floor`: the caller needs no smaller value.
+int cheapestClosing(const int32_t* work, int m, int floor) {
     int best = MAX_GAP_COST;
     int32_t leftPieces = 0;  // pieces of runs 0..t-1
     for (int t = 0; t <= m; ++t) {
@@ -54,6 +56,7 @@ int cheapestClosing(const int32_t* work, int m) {
             room = gapAt(work, ++g);
         }
         best = closingCost(work, m, g, room - spill, leftPieces, best);
+        if (best <= floor) return best;
     }
     return best;
 }
@@ -65,18 +68,39 @@ inline uint64_t occupiedLines(const int32_t* own, int lineCount) {
     return mask;
 }
 
-// gapCost() is projectionGapCost for a divisor known at compile time. It walks only the occupied
-// lines, taken from a bit mask, so the empty lines cost nothing but the mask's one pass.
+// hasWideStretch() tells whether the band first..last of `lines` holds a stretch of at least
+// Divisor empty lines: only such a stretch makes a gap, narrower ones vanish.
 template <int Divisor>
-int gapCost(const int32_t* own, const int32_t* opponent, int lineCount) {
-    uint64_t lines = occupiedLines(own, lineCount);
+inline bool hasWideStretch(uint64_t lines, int first, int last) {
+    const uint64_t band = (uint64_t{2} << last) - (uint64_t{1} << first);
+    uint64_t empty = ~lines & band;
+    if (Divisor >= 2) empty &= empty >> 1;
+    if (Divisor >= 3) empty &= empty >> 1;
+    return empty != 0;
+}
+
+// bandSum() is the sum of counts[first..last], where first and last are the lowest and the
+// highest line of `lines`, or 0 when `lines` is empty.
+inline int32_t bandSum(const int32_t* counts, uint64_t lines) {
     if (lines == 0) return 0;
     const int first = __builtin_ctzll(lines);
     const int last = 63 - __builtin_clzll(lines);
+    int32_t sum = 0;
+    for (int i = first; i <= last; ++i) sum += counts[i];
+    return sum;
+}
 
-    int32_t blocked = 0;
-    for (int i = first; i <= last; ++i) blocked += opponent[i];
-    game.obstruction += blocked;
+// gapCost() is the cost part of projectionGapCost for a divisor known at compile time, given the
+// projection's occupied lines as a bit mask. A band without a wide stretch (the common case)
+// costs half the groups at once; otherwise the walk visits only the occupied lines, taken from the
+// mask. Once the cheapest closing is known to be at most `floor`, its exact value no longer
+// matters to the caller, which keeps the largest cost, and the search for it stops.
+template <int Divisor>
+int gapCost(const int32_t* own, uint64_t lines, int floor = -1) {
+    if (lines == 0) return 0;
+    const int first = __builtin_ctzll(lines);
+    const int last = 63 - __builtin_clzll(lines);
+    if (!hasWideStretch<Divisor>(lines, first, last)) return game.groupCountCopy / 2;
 
     int32_t work[WORK_SIZE];
     int m = 0;
@@ -97,10 +121,38 @@ int gapCost(const int32_t* own, const int32_t* opponent, int lineCount) {
         run += own[line];
     }
     work[2 * m] = run;
-
-    if (m == 0) return game.groupCountCopy / 2;
     work[2 * m + 1] = SINK_CAPACITY;
-    return cheapestClosing(work, m);
+    return cheapestClosing(work, m, floor);
+}
+
+// obstructionOf() counts the opponent pieces inside side's band of each of the eight projections.
+int32_t obstructionOf(int side) {
+    const int other = side ^ 1;
+    const uint64_t* lines = game.sideOccupiedLines[side];
+    return bandSum(game.sideColCount[other], lines[PROJ_COLS]) +
+           bandSum(game.sideRowCount[other], lines[PROJ_ROWS]) +
+           bandSum(game.sideAntiDiagCount[other], lines[PROJ_ANTI_DIAGS]) +
+           bandSum(game.sideDiagCount[other], lines[PROJ_DIAGS]) +
+           bandSum(game.side2ColMinusRowCount[other], lines[PROJ_2COL_MINUS_ROW]) +
+           bandSum(game.sideRowPlus2ColCount[other], lines[PROJ_ROW_PLUS_2COL]) +
+           bandSum(game.side2RowPlusColCount[other], lines[PROJ_2ROW_PLUS_COL]) +
+           bandSum(game.side2RowMinusColCount[other], lines[PROJ_2ROW_MINUS_COL]);
+}
+
+// largestGapCost() is the largest gap cost over the eight projections of side's pieces, computed
+// afresh. groupCountCopy must hold the side's group count. The largest cost so far is passed on:
+// no projection below it can change the result.
+int largestGapCost(int side) {
+    const uint64_t* lines = game.sideOccupiedLines[side];
+    int cost = gapCost<1>(game.sideColCount[side], lines[PROJ_COLS]);
+    cost = std::max(cost, gapCost<1>(game.sideRowCount[side], lines[PROJ_ROWS], cost));
+    cost = std::max(cost, gapCost<2>(game.sideAntiDiagCount[side], lines[PROJ_ANTI_DIAGS], cost));
+    cost = std::max(cost, gapCost<2>(game.sideDiagCount[side], lines[PROJ_DIAGS], cost));
+    cost = std::max(cost, gapCost<3>(game.side2ColMinusRowCount[side], lines[PROJ_2COL_MINUS_ROW], cost));
+    cost = std::max(cost, gapCost<3>(game.sideRowPlus2ColCount[side], lines[PROJ_ROW_PLUS_2COL], cost));
+    cost = std::max(cost, gapCost<3>(game.side2RowPlusColCount[side], lines[PROJ_2ROW_PLUS_COL], cost));
+    cost = std::max(cost, gapCost<3>(game.side2RowMinusColCount[side], lines[PROJ_2ROW_MINUS_COL], cost));
+    return cost;
 }
 
 }  // namespace
@@ -111,35 +163,46 @@ int gapCost(const int32_t* own, const int32_t* opponent, int lineCount) {
 // capped at 14. The opponent's pieces on the band from the first to the last occupied line are
 // added to `obstruction`. Divisors are 1, 2 or 3; lineCount is at most 46.
 int projectionGapCost(const int32_t* own, const int32_t* opponent, int lineCount, int divisor) {
+    const uint64_t lines = occupiedLines(own, lineCount);
+    game.obstruction += bandSum(opponent, lines);
     switch (divisor) {
-        case 1: return gapCost<1>(own, opponent, lineCount);
-        case 2: return gapCost<2>(own, opponent, lineCount);
-        default: return gapCost<3>(own, opponent, lineCount);
+        case 1: return gapCost<1>(own, lines);
+        case 2: return gapCost<2>(own, lines);
+        default: return gapCost<3>(own, lines);
     }
 }
 
 // connectionDistance() is the largest gap cost over the eight projections of side's pieces; each
-// projection also adds the opponent pieces inside side's band to `obstruction`.
+// projection also adds the opponent pieces inside side's band to `obstruction`. The distance
+// depends only on the side's own tables, so it is kept until one of its pieces is placed or
+// removed: in a search most evaluations follow a move of the other side.
 int connectionDistance(int side) {
-    const int other = side ^ 1;
-    const int n = game.boardSize;
-    const int straightLines = n, diagonalLines = 2 * n - 1, knightLines = 3 * n - 2;
     game.groupCountCopy = game.groupCount[side];
+    game.obstruction += obstructionOf(side);
+    const uint64_t key = game.sideChangeCount[side] + 1;
+    if (game.cachedDistanceKey[side] != key) {
+        game.cachedDistance[side] = largestGapCost(side);
+        game.cachedDistanceKey[side] = key;
+    }
+    return game.cachedDistance[side];
+}
 
-    int cost = gapCost<1>(game.sideColCount[side], game.sideColCount[other], straightLines);
-    cost = std::max(cost, gapCost<1>(game.sideRowCount[side], game.sideRowCount[other], straightLines));
-    cost = std::max(cost, gapCost<2>(game.sideAntiDiagCount[side], game.sideAntiDiagCount[other],
-                                     diagonalLines));
-    cost = std::max(cost, gapCost<2>(game.sideDiagCount[side], game.sideDiagCount[other], diagonalLines));
-    cost = std::max(cost, gapCost<3>(game.side2ColMinusRowCount[side],
-                                     game.side2ColMinusRowCount[other], knightLines));
-    cost = std::max(cost, gapCost<3>(game.sideRowPlus2ColCount[side],
-                                     game.sideRowPlus2ColCount[other], knightLines));
-    cost = std::max(cost, gapCost<3>(game.side2RowPlusColCount[side],
-                                     game.side2RowPlusColCount[other], knightLines));
-    cost = std::max(cost, gapCost<3>(game.side2RowMinusColCount[side],
-                                     game.side2RowMinusColCount[other], knightLines));
-    return cost;
+// distanceCacheFault() compares each side's kept connection distance, where one is kept for the
+// position as it is, with the distance computed afresh. It leaves every value of the evaluation as
+// it was.
+std::string distanceCacheFault() {
+    const int32_t groupCountCopy = game.groupCountCopy;
+    std::string fault;
+    for (int side = 0; side < 2 && fault.empty(); ++side) {
+        if (game.cachedDistanceKey[side] != game.sideChangeCount[side] + 1) continue;
+        game.groupCountCopy = game.groupCount[side];
+        const int fresh = largestGapCost(side);
+        if (fresh != game.cachedDistance[side])
+            fault = "kept connection distance of side " + std::to_string(side) + ": " +
+                    std::to_string(game.cachedDistance[side]) + ", computed afresh " + std::to_string(fresh);
+    }
+    game.groupCountCopy = groupCountCopy;
+    return fault;
 }
 
 // evaluate() scores the position for the side that made the last move (P); Q is to move. A side

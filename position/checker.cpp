@@ -24,25 +24,26 @@ const Family kFamilies[] = {
 };
 
 // The incremental tables of each family: both sides together (null where only per-side exists),
-// then per side, with the number of lines in use.
+// then per side, with the number of lines in use and the family's projection (its occupancy mask).
 struct Tables {
     const int32_t* both;
     const int32_t* side0;
     const int32_t* side1;
     int lines;
+    Projection projection;
 };
 
 Tables tablesOf(int family, int n) {
     const GameState& g = game;
     switch (family) {
-        case 0: return {g.rowCount, g.sideRowCount[0], g.sideRowCount[1], n};
-        case 1: return {g.colCount, g.sideColCount[0], g.sideColCount[1], n};
-        case 2: return {g.diagCount, g.sideDiagCount[0], g.sideDiagCount[1], 2 * n - 1};
-        case 3: return {g.antiDiagCount, g.sideAntiDiagCount[0], g.sideAntiDiagCount[1], 2 * n - 1};
-        case 4: return {nullptr, g.side2ColMinusRowCount[0], g.side2ColMinusRowCount[1], 3 * n - 2};
-        case 5: return {nullptr, g.sideRowPlus2ColCount[0], g.sideRowPlus2ColCount[1], 3 * n - 2};
-        case 6: return {nullptr, g.side2RowPlusColCount[0], g.side2RowPlusColCount[1], 3 * n - 2};
-        default: return {nullptr, g.side2RowMinusColCount[0], g.side2RowMinusColCount[1], 3 * n - 2};
+        case 0: return {g.rowCount, g.sideRowCount[0], g.sideRowCount[1], n, PROJ_ROWS};
+        case 1: return {g.colCount, g.sideColCount[0], g.sideColCount[1], n, PROJ_COLS};
+        case 2: return {g.diagCount, g.sideDiagCount[0], g.sideDiagCount[1], 2 * n - 1, PROJ_DIAGS};
+        case 3: return {g.antiDiagCount, g.sideAntiDiagCount[0], g.sideAntiDiagCount[1], 2 * n - 1, PROJ_ANTI_DIAGS};
+        case 4: return {nullptr, g.side2ColMinusRowCount[0], g.side2ColMinusRowCount[1], 3 * n - 2, PROJ_2COL_MINUS_ROW};
+        case 5: return {nullptr, g.sideRowPlus2ColCount[0], g.sideRowPlus2ColCount[1], 3 * n - 2, PROJ_ROW_PLUS_2COL};
+        case 6: return {nullptr, g.side2RowPlusColCount[0], g.side2RowPlusColCount[1], 3 * n - 2, PROJ_2ROW_PLUS_COL};
+        default: return {nullptr, g.side2RowMinusColCount[0], g.side2RowMinusColCount[1], 3 * n - 2, PROJ_2ROW_MINUS_COL};
     }
 }
 
@@ -168,11 +169,17 @@ void checkLineCounts(Report& report, int n) {
                 ++perSide[game.board[r][c] >> 7][i];
             }
         const char* name = kFamilies[f].name;
+        uint64_t occupied[2] = {0, 0};
         for (int i = 0; i < t.lines; ++i) {
             if (t.both) report.expect(t.both[i], both[i], [&] { return at(name, i) + " count"; });
             report.expect(t.side0[i], perSide[0][i], [&] { return at(name, i) + " count of side 0"; });
             report.expect(t.side1[i], perSide[1][i], [&] { return at(name, i) + " count of side 1"; });
+            for (int side = 0; side < 2; ++side)
+                if (perSide[side][i] > 0) occupied[side] |= uint64_t{1} << i;
         }
+        for (int side = 0; side < 2; ++side)
+            report.expect(game.sideOccupiedLines[side][t.projection], occupied[side],
+                          [&] { return std::string(name) + " occupied lines of side " + std::to_string(side); });
     }
 }
 

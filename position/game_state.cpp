@@ -32,6 +32,9 @@ void resetPosition() {
             game.side2RowPlusColCount[s][i] = game.side2RowMinusColCount[s][i] = 0;
         }
         game.sideMoveCount[s] = game.sideCaptureCount[s] = 0;
+        for (uint64_t& occupied : game.sideOccupiedLines[s]) occupied = 0;
+        game.sideChangeCount[s] = game.cachedDistanceKey[s] = 0;
+        game.cachedDistance[s] = 0;
     }
 }
 

@@ -25,6 +25,19 @@ constexpr int sideOfPiece(int id) { return id >> 6; }
 // sideOfCode() is the side of the piece whose cell code (64..191) is given: code & 0xC0 is 0x40 or 0x80.
 constexpr int sideOfCode(int32_t code) { return code >> 7; }
 
+// The eight projections of a side's pieces, in the order in which the evaluation takes them.
+enum Projection {
+    PROJ_COLS,            // sideColCount
+    PROJ_ROWS,            // sideRowCount
+    PROJ_ANTI_DIAGS,      // sideAntiDiagCount
+    PROJ_DIAGS,           // sideDiagCount
+    PROJ_2COL_MINUS_ROW,  // side2ColMinusRowCount
+    PROJ_ROW_PLUS_2COL,   // sideRowPlus2ColCount
+    PROJ_2ROW_PLUS_COL,   // side2RowPlusColCount
+    PROJ_2ROW_MINUS_COL,  // side2RowMinusColCount
+    PROJECTION_COUNT
+};
+
 struct PieceRecord {
     int32_t row;            // square of the piece; kept while the piece is captured
     int32_t col;
@@ -63,6 +76,9 @@ struct GameState {
     int32_t sideRowCount[2][16];           // index row - 1
     int32_t side2RowMinusColCount[2][46];  // index 2*row - col + N - 2
     int32_t sideDiagCount[2][31];          // index row - col + N - 1
+    // The same eight tables as bit masks, indexed by Projection: bit i is set while the count of
+    // line i is not 0. The evaluation finds the band and the gaps of a projection from these.
+    uint64_t sideOccupiedLines[2][PROJECTION_COUNT];
 
     PieceRecord pieces[MAX_PIECES];
     int32_t nextPieceId[2];       // next free id of each side
@@ -76,6 +92,14 @@ struct GameState {
     int32_t obstruction;          // scratch value of the evaluation
     int32_t groupCountCopy;       // scratch value of the evaluation
     int32_t historyPosition;      // moves of the game line applied to the board
+
+    // The connection distance of a side depends only on its own line counts and groups, which
+    // change only when one of its pieces is placed or removed. sideChangeCount counts those
+    // changes; the evaluation keeps each side's last distance with the count it was computed at,
+    // plus 1, so that a zero key (a fresh or reset position) never matches.
+    uint64_t sideChangeCount[2];
+    uint64_t cachedDistanceKey[2];
+    int32_t cachedDistance[2];
 };
 
 extern GameState game;
@@ -84,7 +108,7 @@ extern GameState game;
 inline int32_t* boardCells() { return &game.board[0][0]; }
 
 // resetPosition() prepares an empty board of size game.boardSize: border cells -1, playing squares
-// 0, line counts and move counts 0, no pieces. It leaves the piece records, the groups, the stamp
+// 0, line counts and move counts 0, no pieces, no cached distances. It leaves the piece records, the groups, the stamp
 // counter and sideToMove alone, so it runs once on the zero state of a fresh process.
 void resetPosition();
 

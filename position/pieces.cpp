@@ -5,22 +5,31 @@
 
 namespace {
 
+// adjustCount() adds delta to count i of a per-side table and keeps bit i of the table's
+// occupancy mask equal to (count != 0).
+inline void adjustCount(int32_t* counts, uint64_t& occupied, int i, int delta) {
+    const int32_t count = counts[i] += delta;
+    occupied = (occupied & ~(uint64_t{1} << i)) | (static_cast<uint64_t>(count != 0) << i);
+}
+
 // adjustLineCounts() adds delta to the four counts of both sides and the eight counts of side s
 // for the lines through (row, col).
 inline void adjustLineCounts(int row, int col, int s, int delta) {
     const int n = game.boardSize;
+    ++game.sideChangeCount[s];
     game.colCount[col - 1] += delta;
     game.antiDiagCount[row + col - 2] += delta;
     game.rowCount[row - 1] += delta;
     game.diagCount[row - col + n - 1] += delta;
-    game.side2ColMinusRowCount[s][2 * col - row + n - 2] += delta;
-    game.sideColCount[s][col - 1] += delta;
-    game.sideRowPlus2ColCount[s][row + 2 * col - 3] += delta;
-    game.sideAntiDiagCount[s][row + col - 2] += delta;
-    game.side2RowPlusColCount[s][2 * row + col - 3] += delta;
-    game.sideRowCount[s][row - 1] += delta;
-    game.side2RowMinusColCount[s][2 * row - col + n - 2] += delta;
-    game.sideDiagCount[s][row - col + n - 1] += delta;
+    uint64_t* occupied = game.sideOccupiedLines[s];
+    adjustCount(game.side2ColMinusRowCount[s], occupied[PROJ_2COL_MINUS_ROW], 2 * col - row + n - 2, delta);
+    adjustCount(game.sideColCount[s], occupied[PROJ_COLS], col - 1, delta);
+    adjustCount(game.sideRowPlus2ColCount[s], occupied[PROJ_ROW_PLUS_2COL], row + 2 * col - 3, delta);
+    adjustCount(game.sideAntiDiagCount[s], occupied[PROJ_ANTI_DIAGS], row + col - 2, delta);
+    adjustCount(game.side2RowPlusColCount[s], occupied[PROJ_2ROW_PLUS_COL], 2 * row + col - 3, delta);
+    adjustCount(game.sideRowCount[s], occupied[PROJ_ROWS], row - 1, delta);
+    adjustCount(game.side2RowMinusColCount[s], occupied[PROJ_2ROW_MINUS_COL], 2 * row - col + n - 2, delta);
+    adjustCount(game.sideDiagCount[s], occupied[PROJ_DIAGS], row - col + n - 1, delta);
 }
 
 // applyMaskRule() makes direction bit `bit` of piece id agree with whether its move is legal and,

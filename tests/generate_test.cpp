@@ -64,6 +64,7 @@ std::string firstDifference(const GameState& a, const GameState& b) {
     COMPARE_ARRAY(sideRowCount)
     COMPARE_ARRAY(side2RowMinusColCount)
     COMPARE_ARRAY(sideDiagCount)
+    COMPARE_ARRAY(sideOccupiedLines)
     COMPARE_ARRAY(nextPieceId)
     COMPARE_ARRAY(groupCount)
     COMPARE_FIELD(searchPly)
