@@ -24,6 +24,8 @@ void resetPosition() {
     const int lines = n, diagonals = 2 * n - 1, slopeTwo = 3 * n - 2;
     for (int i = 0; i < lines; ++i) game.rowCount[i] = game.colCount[i] = 0;
     for (int i = 0; i < diagonals; ++i) game.diagCount[i] = game.antiDiagCount[i] = 0;
+    for (auto& family : game.lineBits)
+        for (LineBits& line : family) line = LineBits{};
     for (int s = 0; s < 2; ++s) {
         for (int i = 0; i < lines; ++i) game.sideRowCount[s][i] = game.sideColCount[s][i] = 0;
         for (int i = 0; i < diagonals; ++i) game.sideDiagCount[s][i] = game.sideAntiDiagCount[s][i] = 0;

@@ -38,6 +38,17 @@ enum Projection {
     PROJECTION_COUNT
 };
 
+// The pieces of one line and the two direction bits that the line owns, forward d and backward
+// (d + 4) & 7, of each of them: bit p of `forward` is bit d of moveDirs of the piece on the line's
+// square p, and so on.
+struct LineBits {
+    uint64_t pieces;
+    uint64_t forward;           // bit d of moveDirs
+    uint64_t forwardCaptures;   // bit d of captureDirs
+    uint64_t backward;          // bit (d + 4) & 7 of moveDirs
+    uint64_t backwardCaptures;  // bit (d + 4) & 7 of captureDirs
+};
+
 struct PieceRecord {
     int32_t row;            // square of the piece; kept while the piece is captured
     int32_t col;
@@ -79,6 +90,12 @@ struct GameState {
     // The same eight tables as bit masks, indexed by Projection: bit i is set while the count of
     // line i is not 0. The evaluation finds the band and the gaps of a projection from these.
     uint64_t sideOccupiedLines[2][PROJECTION_COUNT];
+
+    // The four families of lines that pieces move along, as bit masks: lineBits[d - 3][i] is the
+    // line of count index i of the family whose forward direction is d (rows 3, diagonals 4,
+    // columns 5, anti-diagonals 6). Side 0 has bits 0..31 of each mask and side 1 bits 32..63; in
+    // each half, bit p stands for the p-th square after the line's start cell.
+    LineBits lineBits[4][31];
 
     PieceRecord pieces[MAX_PIECES];
     int32_t nextPieceId[2];       // next free id of each side

@@ -5,6 +5,69 @@
 
 namespace {
 
+// Where a square lies on one line of a family that pieces move along: the line's count index, its
+// start cell (the border cell before its first square), its number of squares, and the square's
+// place on it, counted from 1 after the start cell.
+struct LineSpot {
+    int index, start, length, place;
+};
+
+inline LineSpot rowSpot(int row, int col, int n) { return {row - 1, row * BOARD_STRIDE, n, col}; }
+inline LineSpot colSpot(int row, int col, int n) { return {col - 1, col, n, row}; }
+inline LineSpot diagSpot(int row, int col, int n) {
+    if (row >= col) return {row - col + n - 1, (row - col) * BOARD_STRIDE, n - (row - col), col};
+    return {row - col + n - 1, col - row, n - (col - row), row};
+}
+inline LineSpot antiDiagSpot(int row, int col, int n) {
+    const int sum = row + col;
+    if (sum <= n + 1) return {sum - 2, sum, sum - 1, row};
+    return {sum - 2, (sum - n - 1) * BOARD_STRIDE + n + 1, 2 * n + 1 - sum, n + 1 - col};
+}
+
+// The spot of (row, col) on its line of forward direction d (3..6).
+inline LineSpot spotOn(int d, int row, int col, int n) {
+    switch (d) {
+        case 3: return rowSpot(row, col, n);
+        case 4: return diagSpot(row, col, n);
+        case 5: return colSpot(row, col, n);
+        default: return antiDiagSpot(row, col, n);
+    }
+}
+
+// The four lines through (row, col), in the order of the families' forward directions 3..6.
+struct LinesThrough {
+    LineSpot spot[4];
+};
+
+inline LinesThrough linesThrough(int row, int col, int n) {
+    return {{rowSpot(row, col, n), diagSpot(row, col, n), colSpot(row, col, n), antiDiagSpot(row, col, n)}};
+}
+
+inline uint64_t laneBit(int place, int s) { return uint64_t{1} << (place + 32 * s); }
+
+// enterLines() marks a new piece of side s on the four lines through (row, col). Its direction
+// bits there are clear: it arrives with empty masks, and the last piece to leave the square took
+// its own bits along.
+inline void enterLines(int row, int col, int s, int n) {
+    const LinesThrough lines = linesThrough(row, col, n);
+    for (int k = 0; k < 4; ++k)
+        game.lineBits[k][lines.spot[k].index].pieces |= laneBit(lines.spot[k].place, s);
+}
+
+// leaveLines() takes a piece of side s and its direction bits off the four lines through (row, col).
+inline void leaveLines(int row, int col, int s, int n) {
+    const LinesThrough lines = linesThrough(row, col, n);
+    for (int k = 0; k < 4; ++k) {
+        LineBits& line = game.lineBits[k][lines.spot[k].index];
+        const uint64_t keep = ~laneBit(lines.spot[k].place, s);
+        line.pieces &= keep;
+        line.forward &= keep;
+        line.forwardCaptures &= keep;
+        line.backward &= keep;
+        line.backwardCaptures &= keep;
+    }
+}
+
 // adjustCount() adds delta to count i of a per-side table and keeps bit i of the table's
 // occupancy mask equal to (count != 0).
 inline void adjustCount(int32_t* counts, uint64_t& occupied, int i, int delta) {
@@ -32,45 +95,93 @@ inline void adjustLineCounts(int row, int col, int s, int delta) {
     adjustCount(game.sideDiagCount[s], occupied[PROJ_DIAGS], row - col + n - 1, delta);
 }
 
-// applyMaskRule() makes direction bit `bit` of piece id agree with whether its move is legal and,
-// if so, whether the target cell holds a piece (necessarily an enemy: a capture).
-inline void applyMaskRule(int id, uint32_t bit, bool legal, int32_t target) {
-    PieceRecord& p = game.pieces[id];
-    const int s = id >> 6;
-    if (legal) {
-        if (!(p.moveDirs & bit)) {
-            p.moveDirs |= bit;
-            ++p.moveCount;
-            ++game.sideMoveCount[s];
-        }
-        if (target > 0) {
-            if (!(p.captureDirs & bit)) {
-                p.captureDirs |= bit;
-                ++p.captureCount;
-                ++game.sideCaptureCount[s];
+inline uint64_t bothLanes(uint64_t lane) { return lane | lane << 32; }
+
+// The shift counts that spread a mask over k further places in four doubling steps (see smear()),
+// for k = 0..15: 1, 2, 4, 8 places, each cut down to what k still needs.
+struct SmearSteps {
+    int8_t shift[16][4];
+    constexpr SmearSteps() : shift() {
+        for (int k = 0; k < 16; ++k) {
+            int covered = 1;
+            for (int step = 0; step < 4; ++step) {
+                const int more = k - covered < covered ? k - covered : covered;
+                shift[k][step] = static_cast<int8_t>(more > 0 ? more : 0);
+                covered += shift[k][step];
             }
-        } else if (p.captureDirs & bit) {
-            p.captureDirs &= ~bit;
-            --p.captureCount;
-            --game.sideCaptureCount[s];
         }
-        return;
     }
-    if (p.moveDirs & bit) {
-        p.moveDirs &= ~bit;
-        --p.moveCount;
-        --game.sideMoveCount[s];
+};
+constexpr SmearSteps smearSteps;
+
+// smear() has bit p set when x has a bit at one of p + 1 .. p + k (Down) or p - k .. p - 1 (Up),
+// k at most 15: the places that a move of k + 1 squares from p passes over.
+template <bool Down>
+inline uint64_t smear(uint64_t x, int k) {
+    uint64_t r = Down ? x >> 1 : x << 1;
+    for (int step = 0; step < 4; ++step) {
+        const int shift = smearSteps.shift[k][step];
+        r |= Down ? r >> shift : r << shift;
     }
-    if (p.captureDirs & bit) {
-        p.captureDirs &= ~bit;
-        --p.captureCount;
-        --game.sideCaptureCount[s];
-    }
+    return k > 0 ? r : 0;
 }
 
-// The landing test: a mover of code c may land on cell x when x is empty or holds an enemy piece.
-// The border (-1) and own pieces share a bit with c & 0xC0 and fail.
-inline bool canLand(int32_t c, int32_t x) { return ((c & 0xC0) & x) == 0; }
+// updateLineAt() fixes the two direction bits that one line owns (forward d, backward (d + 4) & 7)
+// for every piece on it that can move along it, from the line's masks and its piece count n. A move
+// goes exactly n squares; it is legal when no enemy piece stands strictly between and the target
+// is on the board and holds no own piece, and it captures when the target holds an enemy piece. A
+// piece's forward move is examined when its place is at most length - n + 1 and its backward move
+// when its place is at least n: nearer a border than that, the move would leave the board and its
+// bit is left as it is. Both sides are worked out at once, each in its half of the masks; then only
+// the pieces whose bits changed have their records rewritten.
+void updateLineAt(int d, const LineSpot& spot, int n) {
+    if (n == 0) return;
+    LineBits& line = game.lineBits[d - 3][spot.index];
+    const int length = spot.length;
+    const uint64_t own = line.pieces;
+    const uint64_t enemy = own >> 32 | own << 32;  // each side's enemies in its own half
+    const uint64_t forwardSeen = own & bothLanes((uint64_t{2} << (length - n + 1)) - 2);    // 1 .. L - n + 1
+    const uint64_t backwardSeen = own & bothLanes((uint64_t{2} << length) - (uint64_t{1} << n));  // n .. L
+    const uint64_t forwardOnBoard = bothLanes((uint64_t{2} << (length - n)) - 2);            // 1 .. L - n
+    const uint64_t backwardOnBoard = bothLanes((uint64_t{2} << length) - (uint64_t{2} << n));  // n + 1 .. L
+
+    // A shift by n may carry bits from one half into the other, but only onto places beyond 16,
+    // where no square lies.
+    const uint64_t forward = forwardOnBoard & own & ~smear<true>(enemy, n - 1) & ~(own >> n);
+    const uint64_t backward = backwardOnBoard & own & ~smear<false>(enemy, n - 1) & ~(own << n);
+    const uint64_t forwardCaptures = forward & enemy >> n;
+    const uint64_t backwardCaptures = backward & enemy << n;
+
+    const uint64_t forwardFlips = line.forward ^ ((line.forward & ~forwardSeen) | forward);
+    const uint64_t forwardCaptureFlips = line.forwardCaptures ^ ((line.forwardCaptures & ~forwardSeen) | forwardCaptures);
+    const uint64_t backwardFlips = line.backward ^ ((line.backward & ~backwardSeen) | backward);
+    const uint64_t backwardCaptureFlips =
+        line.backwardCaptures ^ ((line.backwardCaptures & ~backwardSeen) | backwardCaptures);
+    line.forward ^= forwardFlips;
+    line.forwardCaptures ^= forwardCaptureFlips;
+    line.backward ^= backwardFlips;
+    line.backwardCaptures ^= backwardCaptureFlips;
+
+    const int32_t* cells = boardCells();
+    const int f = DirectionOffsets[d];
+    const int back = (d + 4) & 7;
+    uint64_t changed = forwardFlips | forwardCaptureFlips | backwardFlips | backwardCaptureFlips;
+    for (; changed != 0; changed &= changed - 1) {
+        const int b = __builtin_ctzll(changed);
+        const int s = b >> 5;
+        PieceRecord& piece = game.pieces[cells[spot.start + (b & 31) * f] - PIECE_CODE_BASE];
+        piece.moveDirs ^= static_cast<uint32_t>((forwardFlips >> b) & 1) << d |
+                          static_cast<uint32_t>((backwardFlips >> b) & 1) << back;
+        piece.captureDirs ^= static_cast<uint32_t>((forwardCaptureFlips >> b) & 1) << d |
+                             static_cast<uint32_t>((backwardCaptureFlips >> b) & 1) << back;
+        const int32_t moveCount = __builtin_popcount(piece.moveDirs);
+        const int32_t captureCount = __builtin_popcount(piece.captureDirs);
+        game.sideMoveCount[s] += moveCount - piece.moveCount;
+        game.sideCaptureCount[s] += captureCount - piece.captureCount;
+        piece.moveCount = moveCount;
+        piece.captureCount = captureCount;
+    }
+}
 
 }  // namespace
 
@@ -78,14 +189,16 @@ void placePiece(int row, int col, int id) {
     game.board[row][col] = id + PIECE_CODE_BASE;
     game.pieces[id].row = row;
     game.pieces[id].col = col;
-    adjustLineCounts(row, col, id >> 6, +1);
+    adjustLineCounts(row, col, sideOfPiece(id), +1);
+    enterLines(row, col, sideOfPiece(id), game.boardSize);
     joinGroupsOnPlace(id);
 }
 
 void removePiece(int row, int col, int id) {
-    const int s = id >> 6;
+    const int s = sideOfPiece(id);
     game.board[row][col] = EMPTY_CELL;
     adjustLineCounts(row, col, s, -1);
+    leaveLines(row, col, s, game.boardSize);
     PieceRecord& p = game.pieces[id];
     p.moveDirs = 0;
     p.captureDirs = 0;
@@ -111,50 +224,15 @@ void newPiece(int row, int col, int side) {
 
 void updateLinesThrough(int row, int col) {
     const int n = game.boardSize;
-    const int diagStart = row >= col ? (row - col) * BOARD_STRIDE : col - row;
-    const int antiStart = row + col <= n + 1 ? row + col : (row + col - n) * BOARD_STRIDE + n - 17;
-    updateLine(row * BOARD_STRIDE, 3, game.rowCount[row - 1]);
-    updateLine(diagStart, 4, game.diagCount[row - col + n - 1]);
-    updateLine(col, 5, game.colCount[col - 1]);
-    updateLine(antiStart, 6, game.antiDiagCount[row + col - 2]);
+    updateLineAt(3, rowSpot(row, col, n), game.rowCount[row - 1]);
+    updateLineAt(4, diagSpot(row, col, n), game.diagCount[row - col + n - 1]);
+    updateLineAt(5, colSpot(row, col, n), game.colCount[col - 1]);
+    updateLineAt(6, antiDiagSpot(row, col, n), game.antiDiagCount[row + col - 2]);
 }
 
-// updateLine() walks a window of width n along one line and fixes the two direction bits that this
-// line owns for every piece that can be a head or a tail of the window: the head's backward move
-// lands on the tail, the tail's forward move on the head, and between[] counts each side's pieces
-// strictly inside the window. A piece nearer a border than n never gets that bit examined: its
-// move in that direction would leave the board.
+// updateLine() updates the line whose start cell is `start` and whose forward direction is d; its
+// first square names the line.
 void updateLine(int start, int d, int n) {
-    if (n == 0) return;
-    const int32_t* cells = boardCells();
-    const int f = DirectionOffsets[d];
-    const uint32_t forwardBit = 1u << d;
-    const uint32_t backwardBit = 1u << ((d + 4) & 7);
-
-    int between[2] = {0, 0};
-    for (int k = 1; k < n; ++k) {
-        const int32_t c = cells[start + k * f];
-        if (c > 0) ++between[c >> 7];
-    }
-    int tail = start;
-    int head = start + n * f;
-    for (;;) {
-        const int32_t h = cells[head];
-        if (h > 0) {
-            const int s = h >> 7;
-            const int32_t target = cells[tail];
-            applyMaskRule(h - PIECE_CODE_BASE, backwardBit, between[1 - s] == 0 && canLand(h, target), target);
-            ++between[s];
-        }
-        tail += f;
-        head += f;
-        const int32_t t = cells[tail];
-        const int32_t target = cells[head];
-        if (t > 0) {
-            const int s = t >> 7;
-            --between[s];
-            applyMaskRule(t - PIECE_CODE_BASE, forwardBit, between[1 - s] == 0 && canLand(t, target), target);
-        }
-        if (target == BORDER_CELL) return;
-    }
+    const int first = start + DirectionOffsets[d];
+    updateLineAt(d, spotOn(d, first / BOARD_STRIDE, first % BOARD_STRIDE, game.boardSize), n);
 }

@@ -72,6 +72,7 @@ std::string firstDifference(const GameState& a, const GameState& b) {
     COMPARE_FIELD(historyPosition)
 #undef COMPARE_FIELD
 #undef COMPARE_ARRAY
+    if (std::memcmp(a.lineBits, b.lineBits, sizeof a.lineBits) != 0) return "lineBits";
     for (int id = 0; id < MAX_PIECES; ++id) {
         const PieceRecord& p = a.pieces[id];
         const PieceRecord& q = b.pieces[id];

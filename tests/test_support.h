@@ -88,6 +88,17 @@ inline std::string diffPositions(const GameState& a, const GameState& b) {
         check("diagCount", a.diagCount[i], b.diagCount[i], i);
         check("antiDiagCount", a.antiDiagCount[i], b.antiDiagCount[i], i);
     }
+    for (int family = 0; family < 4; ++family)
+        for (int i = 0; i < 31; ++i) {
+            const LineBits &x = a.lineBits[family][i], &y = b.lineBits[family][i];
+            check("lineBits pieces", static_cast<long>(x.pieces), static_cast<long>(y.pieces), family, i);
+            check("lineBits forward", static_cast<long>(x.forward), static_cast<long>(y.forward), family, i);
+            check("lineBits forwardCaptures", static_cast<long>(x.forwardCaptures),
+                  static_cast<long>(y.forwardCaptures), family, i);
+            check("lineBits backward", static_cast<long>(x.backward), static_cast<long>(y.backward), family, i);
+            check("lineBits backwardCaptures", static_cast<long>(x.backwardCaptures),
+                  static_cast<long>(y.backwardCaptures), family, i);
+        }
     for (int i = 0; i < 16; ++i) {
         check("rowCount", a.rowCount[i], b.rowCount[i], i);
         check("colCount", a.colCount[i], b.colCount[i], i);
