@@ -68,75 +68,86 @@ inline uint64_t occupiedLines(const int32_t* own, int lineCount) {
     return mask;
 }
 
-// hasWideStretch() tells whether the band first..last of `lines` holds a stretch of at least
-// Divisor empty lines: only such a stretch makes a gap, narrower ones vanish.
-template <int Divisor>
-inline bool hasWideStretch(uint64_t lines, int first, int last) {
-    const uint64_t band = (uint64_t{2} << last) - (uint64_t{1} << first);
-    uint64_t empty = ~lines & band;
-    if (Divisor >= 2) empty &= empty >> 1;
-    if (Divisor >= 3) empty &= empty >> 1;
-    return empty != 0;
-}
-
-// bandSum() is the sum of counts[first..last], where first and last are the lowest and the
-// highest line of `lines`, or 0 when `lines` is empty.
-inline int32_t bandSum(const int32_t* counts, uint64_t lines) {
-    if (lines == 0) return 0;
-    const int first = __builtin_ctzll(lines);
-    const int last = 63 - __builtin_clzll(lines);
+// sumRange() is counts[first] + ... + counts[last]. For the bytes of the position the sum runs over
+// all 48 bytes of a projection at once, each masked by whether its line lies in the range: the
+// masks are two windows on staircase tables, and the byte sum cannot overflow because a side has
+// at most 64 pieces.
+inline int32_t sumRange(const int32_t* counts, int first, int last) {
     int32_t sum = 0;
     for (int i = first; i <= last; ++i) sum += counts[i];
     return sum;
 }
 
+struct Staircases {
+    uint8_t up[96];    // 0 below index 48, 0xFF from 48 on
+    uint8_t down[96];  // 0xFF below index 48, 0 from 48 on
+    constexpr Staircases() : up(), down() {
+        for (int i = 0; i < 96; ++i) {
+            up[i] = i >= 48 ? 0xFF : 0;
+            down[i] = i < 48 ? 0xFF : 0;
+        }
+    }
+};
+alignas(16) constexpr Staircases staircases;
+
+inline int32_t sumRange(const uint8_t* counts, int first, int last) {
+    const uint8_t* fromFirst = staircases.up + 48 - first;  // byte i is 0xFF when i >= first
+    const uint8_t* toLast = staircases.down + 47 - last;    // byte i is 0xFF when i <= last
+    uint8_t sum = 0;
+    for (int i = 0; i < 48; ++i) sum += counts[i] & fromFirst[i] & toLast[i];
+    return sum;
+}
+
+// bandSum() is the sum of the counts from the lowest to the highest line of `lines`, 0 when
+// `lines` is empty.
+template <typename Count>
+inline int32_t bandSum(const Count* counts, uint64_t lines) {
+    if (lines == 0) return 0;
+    return sumRange(counts, __builtin_ctzll(lines), 63 - __builtin_clzll(lines));
+}
+
 // gapCost() is the cost part of projectionGapCost for a divisor known at compile time, given the
-// projection's occupied lines as a bit mask. A band without a wide stretch (the common case)
-// costs half the groups at once; otherwise the walk visits only the occupied lines, taken from the
-// mask. Once the cheapest closing is known to be at most `floor`, its exact value no longer
-// matters to the caller, which keeps the largest cost, and the search for it stops.
-template <int Divisor>
-int gapCost(const int32_t* own, uint64_t lines, int floor = -1) {
+// projection's occupied lines as a bit mask. The gaps are the stretches of at least Divisor empty
+// lines inside the band, found with shifts; a band without one (the common case) costs half the
+// groups at once. Otherwise each gap is found from its first line and its run of empty lines, and
+// the runs between the gaps are summed from the counts. Once the cheapest closing is known to be
+// at most `floor`, its exact value no longer matters to the caller, which keeps the largest cost,
+// and the search for it stops.
+template <int Divisor, typename Count>
+int gapCost(const Count* own, uint64_t lines, int floor = -1) {
     if (lines == 0) return 0;
     const int first = __builtin_ctzll(lines);
     const int last = 63 - __builtin_clzll(lines);
-    if (!hasWideStretch<Divisor>(lines, first, last)) return game.groupCountCopy / 2;
+    const uint64_t empty = ~lines & ((uint64_t{2} << last) - (uint64_t{1} << first));
+    uint64_t wide = empty;  // bit i: lines i .. i + Divisor - 1 are all empty
+    if (Divisor >= 2) wide &= empty >> 1;
+    if (Divisor >= 3) wide &= empty >> 2;
+    if (wide == 0) return game.groupCountCopy / 2;
+    if (floor >= MAX_GAP_COST) return MAX_GAP_COST;  // no cost exceeds the cap
 
     int32_t work[WORK_SIZE];
     int m = 0;
-    int previous = first;
-    int32_t run = own[first];
-    lines &= lines - 1;
-    while (lines != 0) {
-        const int line = __builtin_ctzll(lines);
-        lines &= lines - 1;
-        const int empty = line - previous - 1;
-        previous = line;
-        if (empty >= Divisor) {  // a gap of width empty / Divisor closes the current run
-            work[2 * m] = run;
-            work[2 * m + 1] = empty / Divisor;
-            ++m;
-            run = 0;
-        }
-        run += own[line];
+    int runStart = first;
+    for (uint64_t gapStarts = wide & ~(wide << 1); gapStarts != 0; gapStarts &= gapStarts - 1) {
+        const int gapStart = __builtin_ctzll(gapStarts);
+        const int width = __builtin_ctzll(~(empty >> gapStart));  // the empty lines from gapStart on
+        work[2 * m] = sumRange(own, runStart, gapStart - 1);
+        work[2 * m + 1] = width / Divisor;
+        ++m;
+        runStart = gapStart + width;
     }
-    work[2 * m] = run;
+    work[2 * m] = sumRange(own, runStart, last);
     work[2 * m + 1] = SINK_CAPACITY;
     return cheapestClosing(work, m, floor);
 }
 
 // obstructionOf() counts the opponent pieces inside side's band of each of the eight projections.
 int32_t obstructionOf(int side) {
-    const int other = side ^ 1;
     const uint64_t* lines = game.sideOccupiedLines[side];
-    return bandSum(game.sideColCount[other], lines[PROJ_COLS]) +
-           bandSum(game.sideRowCount[other], lines[PROJ_ROWS]) +
-           bandSum(game.sideAntiDiagCount[other], lines[PROJ_ANTI_DIAGS]) +
-           bandSum(game.sideDiagCount[other], lines[PROJ_DIAGS]) +
-           bandSum(game.side2ColMinusRowCount[other], lines[PROJ_2COL_MINUS_ROW]) +
-           bandSum(game.sideRowPlus2ColCount[other], lines[PROJ_ROW_PLUS_2COL]) +
-           bandSum(game.side2RowPlusColCount[other], lines[PROJ_2ROW_PLUS_COL]) +
-           bandSum(game.side2RowMinusColCount[other], lines[PROJ_2ROW_MINUS_COL]);
+    const uint8_t(&opponent)[PROJECTION_COUNT][48] = game.sideLineBytes[side ^ 1];
+    int32_t sum = 0;
+    for (int k = 0; k < PROJECTION_COUNT; ++k) sum += bandSum(opponent[k], lines[k]);
+    return sum;
 }
 
 // largestGapCost() is the largest gap cost over the eight projections of side's pieces, computed
@@ -144,14 +155,13 @@ int32_t obstructionOf(int side) {
 // no projection below it can change the result.
 int largestGapCost(int side) {
     const uint64_t* lines = game.sideOccupiedLines[side];
-    int cost = gapCost<1>(game.sideColCount[side], lines[PROJ_COLS]);
-    cost = std::max(cost, gapCost<1>(game.sideRowCount[side], lines[PROJ_ROWS], cost));
-    cost = std::max(cost, gapCost<2>(game.sideAntiDiagCount[side], lines[PROJ_ANTI_DIAGS], cost));
-    cost = std::max(cost, gapCost<2>(game.sideDiagCount[side], lines[PROJ_DIAGS], cost));
-    cost = std::max(cost, gapCost<3>(game.side2ColMinusRowCount[side], lines[PROJ_2COL_MINUS_ROW], cost));
-    cost = std::max(cost, gapCost<3>(game.sideRowPlus2ColCount[side], lines[PROJ_ROW_PLUS_2COL], cost));
-    cost = std::max(cost, gapCost<3>(game.side2RowPlusColCount[side], lines[PROJ_2ROW_PLUS_COL], cost));
-    cost = std::max(cost, gapCost<3>(game.side2RowMinusColCount[side], lines[PROJ_2ROW_MINUS_COL], cost));
+    const uint8_t(&own)[PROJECTION_COUNT][48] = game.sideLineBytes[side];
+    int cost = gapCost<1>(own[PROJ_COLS], lines[PROJ_COLS]);
+    cost = std::max(cost, gapCost<1>(own[PROJ_ROWS], lines[PROJ_ROWS], cost));
+    cost = std::max(cost, gapCost<2>(own[PROJ_ANTI_DIAGS], lines[PROJ_ANTI_DIAGS], cost));
+    cost = std::max(cost, gapCost<2>(own[PROJ_DIAGS], lines[PROJ_DIAGS], cost));
+    for (int k = PROJ_2COL_MINUS_ROW; k < PROJECTION_COUNT; ++k)
+        cost = std::max(cost, gapCost<3>(own[k], lines[k], cost));
     return cost;
 }
 

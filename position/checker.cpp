@@ -185,9 +185,13 @@ void checkLineCounts(Report& report, int n) {
             for (int side = 0; side < 2; ++side)
                 if (perSide[side][i] > 0) occupied[side] |= uint64_t{1} << i;
         }
-        for (int side = 0; side < 2; ++side)
+        for (int side = 0; side < 2; ++side) {
             report.expect(game.sideOccupiedLines[side][t.projection], occupied[side],
                           [&] { return std::string(name) + " occupied lines of side " + std::to_string(side); });
+            for (int i = 0; i < 48; ++i)
+                report.expect(int{game.sideLineBytes[side][t.projection][i]}, i < t.lines ? perSide[side][i] : 0,
+                              [&] { return at(name, i) + " count byte of side " + std::to_string(side); });
+        }
     }
 }
 

@@ -35,6 +35,8 @@ void resetPosition() {
         }
         game.sideMoveCount[s] = game.sideCaptureCount[s] = 0;
         for (uint64_t& occupied : game.sideOccupiedLines[s]) occupied = 0;
+        for (auto& projection : game.sideLineBytes[s])
+            for (uint8_t& count : projection) count = 0;
         game.sideChangeCount[s] = game.cachedDistanceKey[s] = 0;
         game.cachedDistance[s] = 0;
     }

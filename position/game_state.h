@@ -90,6 +90,10 @@ struct GameState {
     // The same eight tables as bit masks, indexed by Projection: bit i is set while the count of
     // line i is not 0. The evaluation finds the band and the gaps of a projection from these.
     uint64_t sideOccupiedLines[2][PROJECTION_COUNT];
+    // And once more as bytes, 48 to a projection (the lines beyond a table's length stay 0), so
+    // that the evaluation sums a band of lines in a few vector steps. A side has at most 64
+    // pieces, so every count and every sum of counts fits in a byte.
+    alignas(16) uint8_t sideLineBytes[2][PROJECTION_COUNT][48];
 
     // The four families of lines that pieces move along, as bit masks: lineBits[d - 3][i] is the
     // line of count index i of the family whose forward direction is d (rows 3, diagonals 4,

@@ -68,10 +68,12 @@ inline void leaveLines(int row, int col, int s, int n) {
     }
 }
 
-// adjustCount() adds delta to count i of a per-side table and keeps bit i of the table's
-// occupancy mask equal to (count != 0).
-inline void adjustCount(int32_t* counts, uint64_t& occupied, int i, int delta) {
+// adjustCount() adds delta to count i of one projection of side s: in its table, in its bytes, and
+// in its occupancy mask, whose bit i stays equal to (count != 0).
+inline void adjustCount(int32_t* counts, int s, Projection k, int i, int delta) {
     const int32_t count = counts[i] += delta;
+    game.sideLineBytes[s][k][i] = static_cast<uint8_t>(count);
+    uint64_t& occupied = game.sideOccupiedLines[s][k];
     occupied = (occupied & ~(uint64_t{1} << i)) | (static_cast<uint64_t>(count != 0) << i);
 }
 
@@ -84,15 +86,14 @@ inline void adjustLineCounts(int row, int col, int s, int delta) {
     game.antiDiagCount[row + col - 2] += delta;
     game.rowCount[row - 1] += delta;
     game.diagCount[row - col + n - 1] += delta;
-    uint64_t* occupied = game.sideOccupiedLines[s];
-    adjustCount(game.side2ColMinusRowCount[s], occupied[PROJ_2COL_MINUS_ROW], 2 * col - row + n - 2, delta);
-    adjustCount(game.sideColCount[s], occupied[PROJ_COLS], col - 1, delta);
-    adjustCount(game.sideRowPlus2ColCount[s], occupied[PROJ_ROW_PLUS_2COL], row + 2 * col - 3, delta);
-    adjustCount(game.sideAntiDiagCount[s], occupied[PROJ_ANTI_DIAGS], row + col - 2, delta);
-    adjustCount(game.side2RowPlusColCount[s], occupied[PROJ_2ROW_PLUS_COL], 2 * row + col - 3, delta);
-    adjustCount(game.sideRowCount[s], occupied[PROJ_ROWS], row - 1, delta);
-    adjustCount(game.side2RowMinusColCount[s], occupied[PROJ_2ROW_MINUS_COL], 2 * row - col + n - 2, delta);
-    adjustCount(game.sideDiagCount[s], occupied[PROJ_DIAGS], row - col + n - 1, delta);
+    adjustCount(game.side2ColMinusRowCount[s], s, PROJ_2COL_MINUS_ROW, 2 * col - row + n - 2, delta);
+    adjustCount(game.sideColCount[s], s, PROJ_COLS, col - 1, delta);
+    adjustCount(game.sideRowPlus2ColCount[s], s, PROJ_ROW_PLUS_2COL, row + 2 * col - 3, delta);
+    adjustCount(game.sideAntiDiagCount[s], s, PROJ_ANTI_DIAGS, row + col - 2, delta);
+    adjustCount(game.side2RowPlusColCount[s], s, PROJ_2ROW_PLUS_COL, 2 * row + col - 3, delta);
+    adjustCount(game.sideRowCount[s], s, PROJ_ROWS, row - 1, delta);
+    adjustCount(game.side2RowMinusColCount[s], s, PROJ_2ROW_MINUS_COL, 2 * row - col + n - 2, delta);
+    adjustCount(game.sideDiagCount[s], s, PROJ_DIAGS, row - col + n - 1, delta);
 }
 
 inline uint64_t bothLanes(uint64_t lane) { return lane | lane << 32; }

@@ -76,9 +76,12 @@ inline std::string diffPositions(const GameState& a, const GameState& b) {
             check("sideDiagCount", a.sideDiagCount[s][i], b.sideDiagCount[s][i], s, i);
             check("sideAntiDiagCount", a.sideAntiDiagCount[s][i], b.sideAntiDiagCount[s][i], s, i);
         }
-        for (int k = 0; k < PROJECTION_COUNT; ++k)
+        for (int k = 0; k < PROJECTION_COUNT; ++k) {
             check("sideOccupiedLines", static_cast<long>(a.sideOccupiedLines[s][k]),
                   static_cast<long>(b.sideOccupiedLines[s][k]), s, k);
+            for (int i = 0; i < 48; ++i)
+                check("sideLineBytes", a.sideLineBytes[s][k][i], b.sideLineBytes[s][k][i], s, k * 48 + i);
+        }
         for (int i = 0; i < 16; ++i) {
             check("sideRowCount", a.sideRowCount[s][i], b.sideRowCount[s][i], s, i);
             check("sideColCount", a.sideColCount[s][i], b.sideColCount[s][i], s, i);
