@@ -8,6 +8,12 @@
 
 namespace {
 
+// The weights of an undecided score: one step of connection distance, one obstructing enemy piece
+// (a legal move weighs 1). A decided score grows by DECIDED_DEPTH_STEP per ply of remaining depth.
+constexpr int32_t DISTANCE_WEIGHT = 1024;
+constexpr int32_t OBSTRUCTION_WEIGHT = 512;
+constexpr int32_t DECIDED_DEPTH_STEP = 512;
+
 constexpr int MAX_GAP_COST = 14;       // cap of the cost of closing gaps, the starting best cost
 constexpr int32_t SINK_CAPACITY = 64;  // room behind the last run, never filled below the cap
 
@@ -217,7 +223,8 @@ std::string distanceCacheFault() {
 
 // evaluate() scores the position for the side that made the last move (P); Q is to move. A side
 // whose pieces form one group has won, the mover first if both are. Otherwise each step of
-// connection distance weighs 1024, each obstructing enemy piece 512 and each legal move 1.
+// connection distance weighs DISTANCE_WEIGHT, each obstructing enemy piece OBSTRUCTION_WEIGHT and
+// each legal move 1.
 // Every 65536th call lets the toolkit run its pending events, which keeps the window alive and
 // lets the think time-out fire during a long search.
 int32_t evaluate() {
@@ -228,7 +235,7 @@ int32_t evaluate() {
     const int p = q ^ 1;
     if (game.groupCount[0] == 1 || game.groupCount[1] == 1) {
         // A larger remaining depth means the game ended sooner: quick wins score higher.
-        const int32_t decided = WIN_SCORE + 512 * game.remainingDepth;
+        const int32_t decided = WIN_SCORE + DECIDED_DEPTH_STEP * game.remainingDepth;
         if (game.groupCount[p] == 1) return decided + game.groupCount[q];
         return -(decided + game.groupCount[p]);
     }
@@ -236,6 +243,6 @@ int32_t evaluate() {
     const int distanceP = connectionDistance(p);
     game.obstruction = -game.obstruction;
     const int distanceQ = connectionDistance(q);  // obstruction is now oQ - oP
-    return 512 * (game.obstruction + 2 * (distanceQ - distanceP)) + game.sideMoveCount[p] -
-           game.sideMoveCount[q];
+    return DISTANCE_WEIGHT * (distanceQ - distanceP) + OBSTRUCTION_WEIGHT * game.obstruction +
+           game.sideMoveCount[p] - game.sideMoveCount[q];
 }
