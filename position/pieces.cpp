@@ -24,16 +24,6 @@ inline LineSpot antiDiagSpot(int row, int col, int n) {
     return {sum - 2, (sum - n - 1) * BOARD_STRIDE + n + 1, 2 * n + 1 - sum, n + 1 - col};
 }
 
-// The spot of (row, col) on its line of forward direction d (3..6).
-inline LineSpot spotOn(int d, int row, int col, int n) {
-    switch (d) {
-        case 3: return rowSpot(row, col, n);
-        case 4: return diagSpot(row, col, n);
-        case 5: return colSpot(row, col, n);
-        default: return antiDiagSpot(row, col, n);
-    }
-}
-
 // The four lines through (row, col), in the order of the families' forward directions 3..6.
 struct LinesThrough {
     LineSpot spot[4];
@@ -96,7 +86,17 @@ inline void adjustLineCounts(int row, int col, int s, int delta) {
     adjustCount(game.sideDiagCount[s], s, PROJ_DIAGS, row - col + n - 1, delta);
 }
 
-inline uint64_t bothLanes(uint64_t lane) { return lane | lane << 32; }
+// laneBelow[x]: the places 0 .. x - 1 in both halves of a line mask.
+struct LaneMasks {
+    uint64_t below[34];
+    constexpr LaneMasks() : below() {
+        for (int x = 0; x < 34; ++x) {
+            const uint64_t lane = x >= 32 ? 0xFFFFFFFFu : (uint64_t{1} << x) - 1;
+            below[x] = lane | lane << 32;
+        }
+    }
+};
+constexpr LaneMasks laneMasks;
 
 // The shift counts that spread a mask over k further places in four doubling steps (see smear()),
 // for k = 0..15: 1, 2, 4, 8 places, each cut down to what k still needs.
@@ -134,17 +134,21 @@ inline uint64_t smear(uint64_t x, int k) {
 // piece's forward move is examined when its place is at most length - n + 1 and its backward move
 // when its place is at least n: nearer a border than that, the move would leave the board and its
 // bit is left as it is. Both sides are worked out at once, each in its half of the masks; then only
-// the pieces whose bits changed have their records rewritten.
-void updateLineAt(int d, const LineSpot& spot, int n) {
+// the pieces whose bits changed have their records rewritten. It is inlined into its callers, where
+// the direction is a constant and the line's spot stays in registers.
+template <int D>
+[[gnu::always_inline]] inline void updateLineAt(const LineSpot& spot, int n) {
     if (n == 0) return;
-    LineBits& line = game.lineBits[d - 3][spot.index];
+    LineBits& line = game.lineBits[D - 3][spot.index];
     const int length = spot.length;
     const uint64_t own = line.pieces;
     const uint64_t enemy = own >> 32 | own << 32;  // each side's enemies in its own half
-    const uint64_t forwardSeen = own & bothLanes((uint64_t{2} << (length - n + 1)) - 2);    // 1 .. L - n + 1
-    const uint64_t backwardSeen = own & bothLanes((uint64_t{2} << length) - (uint64_t{1} << n));  // n .. L
-    const uint64_t forwardOnBoard = bothLanes((uint64_t{2} << (length - n)) - 2);            // 1 .. L - n
-    const uint64_t backwardOnBoard = bothLanes((uint64_t{2} << length) - (uint64_t{2} << n));  // n + 1 .. L
+    const uint64_t* below = laneMasks.below;
+    const int rest = length - n;  // a forward move from place p lands on the board when p <= rest
+    const uint64_t forwardSeen = own & below[rest + 2];     // places 1 .. rest + 1
+    const uint64_t backwardSeen = own & ~below[n];          // places n .. length
+    const uint64_t forwardOnBoard = below[rest + 1];        // places 1 .. rest (and 0, empty)
+    const uint64_t backwardOnBoard = ~below[n + 1];         // places n + 1 .. length
 
     // A shift by n may carry bits from one half into the other, but only onto places beyond 16,
     // where no square lies.
@@ -164,16 +168,16 @@ void updateLineAt(int d, const LineSpot& spot, int n) {
     line.backwardCaptures ^= backwardCaptureFlips;
 
     const int32_t* cells = boardCells();
-    const int f = DirectionOffsets[d];
-    const int back = (d + 4) & 7;
+    constexpr int f = DirectionOffsets[D];
+    constexpr int back = (D + 4) & 7;
     uint64_t changed = forwardFlips | forwardCaptureFlips | backwardFlips | backwardCaptureFlips;
     for (; changed != 0; changed &= changed - 1) {
         const int b = __builtin_ctzll(changed);
         const int s = b >> 5;
         PieceRecord& piece = game.pieces[cells[spot.start + (b & 31) * f] - PIECE_CODE_BASE];
-        piece.moveDirs ^= static_cast<uint32_t>((forwardFlips >> b) & 1) << d |
+        piece.moveDirs ^= static_cast<uint32_t>((forwardFlips >> b) & 1) << D |
                           static_cast<uint32_t>((backwardFlips >> b) & 1) << back;
-        piece.captureDirs ^= static_cast<uint32_t>((forwardCaptureFlips >> b) & 1) << d |
+        piece.captureDirs ^= static_cast<uint32_t>((forwardCaptureFlips >> b) & 1) << D |
                              static_cast<uint32_t>((backwardCaptureFlips >> b) & 1) << back;
         const int32_t moveCount = __builtin_popcount(piece.moveDirs);
         const int32_t captureCount = __builtin_popcount(piece.captureDirs);
@@ -225,15 +229,21 @@ void newPiece(int row, int col, int side) {
 
 void updateLinesThrough(int row, int col) {
     const int n = game.boardSize;
-    updateLineAt(3, rowSpot(row, col, n), game.rowCount[row - 1]);
-    updateLineAt(4, diagSpot(row, col, n), game.diagCount[row - col + n - 1]);
-    updateLineAt(5, colSpot(row, col, n), game.colCount[col - 1]);
-    updateLineAt(6, antiDiagSpot(row, col, n), game.antiDiagCount[row + col - 2]);
+    updateLineAt<3>(rowSpot(row, col, n), game.rowCount[row - 1]);
+    updateLineAt<4>(diagSpot(row, col, n), game.diagCount[row - col + n - 1]);
+    updateLineAt<5>(colSpot(row, col, n), game.colCount[col - 1]);
+    updateLineAt<6>(antiDiagSpot(row, col, n), game.antiDiagCount[row + col - 2]);
 }
 
 // updateLine() updates the line whose start cell is `start` and whose forward direction is d; its
 // first square names the line.
 void updateLine(int start, int d, int n) {
     const int first = start + DirectionOffsets[d];
-    updateLineAt(d, spotOn(d, first / BOARD_STRIDE, first % BOARD_STRIDE, game.boardSize), n);
+    const int row = first / BOARD_STRIDE, col = first % BOARD_STRIDE, size = game.boardSize;
+    switch (d) {
+        case 3: updateLineAt<3>(rowSpot(row, col, size), n); break;
+        case 4: updateLineAt<4>(diagSpot(row, col, size), n); break;
+        case 5: updateLineAt<5>(colSpot(row, col, size), n); break;
+        default: updateLineAt<6>(antiDiagSpot(row, col, size), n); break;
+    }
 }
