@@ -165,6 +165,31 @@ void checkCells(Report& report, int n) {
         }
 }
 
+// The lines of every playing square: the count index of each of its eight lines from the index
+// formulas, and for its row, diagonal, column and anti-diagonal the start cell and the place found
+// by stepping back to the border, and the length by stepping on to the far border.
+void checkSquareLines(Report& report, int n) {
+    for (int r = 1; r <= n && !report.failed(); ++r)
+        for (int c = 1; c <= n && !report.failed(); ++c) {
+            const SquareLines& square = game.squareLines[boardIndex(r, c)];
+            for (int f = 0; f < 8; ++f)
+                report.expect(int{square.projection[tablesOf(f, n).projection]}, kFamilies[f].index(r, c, n),
+                              [&] { return at("square lines of", r, c) + " " + kFamilies[f].name + " index"; });
+            for (int k = 0; k < 4; ++k) {
+                const int d = k + 3;
+                int place = 0, start = boardIndex(r, c), length = 0;
+                for (; onBoard(start / BOARD_STRIDE, start % BOARD_STRIDE, n); start -= DirectionOffsets[d]) ++place;
+                for (int cell = start + DirectionOffsets[d]; onBoard(cell / BOARD_STRIDE, cell % BOARD_STRIDE, n);
+                     cell += DirectionOffsets[d])
+                    ++length;
+                const auto name = [&] { return at("square lines of", r, c) + " direction " + std::to_string(d); };
+                report.expect(int{square.start[k]}, start, [&] { return name() + " start"; });
+                report.expect(int{square.place[k]}, place, [&] { return name() + " place"; });
+                report.expect(int{square.length[k]}, length, [&] { return name() + " length"; });
+            }
+        }
+}
+
 void checkLineCounts(Report& report, int n) {
     for (int f = 0; f < 8; ++f) {
         const Tables t = tablesOf(f, n);
@@ -312,6 +337,7 @@ std::string checkPosition() {
     Report report;
     const int n = game.boardSize;
     checkCells(report, n);
+    if (!report.failed()) checkSquareLines(report, n);
     if (!report.failed()) checkLineCounts(report, n);
     if (!report.failed()) checkPieces(report, n);
     if (!report.failed()) checkLineBits(report, n);

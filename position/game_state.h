@@ -49,6 +49,16 @@ struct LineBits {
     uint64_t backwardCaptures;  // bit (d + 4) & 7 of captureDirs
 };
 
+// Where one square lies on the lines through it, for the board size in use.
+struct SquareLines {
+    uint8_t projection[PROJECTION_COUNT];  // count index of its line in each projection
+    // Its row, diagonal, column and anti-diagonal, in the order of lineBits: the line's start
+    // cell, its number of squares, and the square's place on it (1 = next to the start cell).
+    int16_t start[4];
+    uint8_t length[4];
+    uint8_t place[4];
+};
+
 struct PieceRecord {
     int32_t row;            // square of the piece; kept while the piece is captured
     int32_t col;
@@ -101,6 +111,10 @@ struct GameState {
     // each half, bit p stands for the p-th square after the line's start cell.
     LineBits lineBits[4][31];
 
+    // Every playing square's lines, by board index, filled by resetPosition for the board size:
+    // placing, removing and the line updates look them up instead of working them out.
+    SquareLines squareLines[BOARD_STRIDE * BOARD_STRIDE];
+
     PieceRecord pieces[MAX_PIECES];
     int32_t nextPieceId[2];       // next free id of each side
     int32_t groupCount[2];        // 8-connected groups of each side's pieces
@@ -129,7 +143,7 @@ extern GameState game;
 inline int32_t* boardCells() { return &game.board[0][0]; }
 
 // resetPosition() prepares an empty board of size game.boardSize: border cells -1, playing squares
-// 0, line counts and move counts 0, no pieces, no cached distances. It leaves the piece records, the groups, the stamp
+// 0, line counts and move counts 0, no pieces, no cached distances, and the lines of every square. It leaves the piece records, the groups, the stamp
 // counter and sideToMove alone, so it runs once on the zero state of a fresh process.
 void resetPosition();
 

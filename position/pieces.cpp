@@ -5,51 +5,37 @@
 
 namespace {
 
-// Where a square lies on one line of a family that pieces move along: the line's count index, its
-// start cell (the border cell before its first square), its number of squares, and the square's
-// place on it, counted from 1 after the start cell.
+// One line of a family that pieces move along, seen from one of its squares: the line's count
+// index, its start cell, its number of squares, and the square's place on it.
 struct LineSpot {
     int index, start, length, place;
 };
 
-inline LineSpot rowSpot(int row, int col, int n) { return {row - 1, row * BOARD_STRIDE, n, col}; }
-inline LineSpot colSpot(int row, int col, int n) { return {col - 1, col, n, row}; }
-inline LineSpot diagSpot(int row, int col, int n) {
-    if (row >= col) return {row - col + n - 1, (row - col) * BOARD_STRIDE, n - (row - col), col};
-    return {row - col + n - 1, col - row, n - (col - row), row};
-}
-inline LineSpot antiDiagSpot(int row, int col, int n) {
-    const int sum = row + col;
-    if (sum <= n + 1) return {sum - 2, sum, sum - 1, row};
-    return {sum - 2, (sum - n - 1) * BOARD_STRIDE + n + 1, 2 * n + 1 - sum, n + 1 - col};
-}
+// The count index of the lines of lineBits' four families, in the projections' numbering.
+constexpr Projection LINE_FAMILY_PROJECTION[4] = {PROJ_ROWS, PROJ_DIAGS, PROJ_COLS, PROJ_ANTI_DIAGS};
 
-// The four lines through (row, col), in the order of the families' forward directions 3..6.
-struct LinesThrough {
-    LineSpot spot[4];
-};
+inline const SquareLines& squareAt(int row, int col) { return game.squareLines[boardIndex(row, col)]; }
 
-inline LinesThrough linesThrough(int row, int col, int n) {
-    return {{rowSpot(row, col, n), diagSpot(row, col, n), colSpot(row, col, n), antiDiagSpot(row, col, n)}};
+// spotOf() is line k (0 row, 1 diagonal, 2 column, 3 anti-diagonal) through the square.
+inline LineSpot spotOf(const SquareLines& square, int k) {
+    return {square.projection[LINE_FAMILY_PROJECTION[k]], square.start[k], square.length[k], square.place[k]};
 }
 
 inline uint64_t laneBit(int place, int s) { return uint64_t{1} << (place + 32 * s); }
 
-// enterLines() marks a new piece of side s on the four lines through (row, col). Its direction
+// enterLines() marks a new piece of side s on the four lines through its square. Its direction
 // bits there are clear: it arrives with empty masks, and the last piece to leave the square took
 // its own bits along.
-inline void enterLines(int row, int col, int s, int n) {
-    const LinesThrough lines = linesThrough(row, col, n);
+inline void enterLines(const SquareLines& square, int s) {
     for (int k = 0; k < 4; ++k)
-        game.lineBits[k][lines.spot[k].index].pieces |= laneBit(lines.spot[k].place, s);
+        game.lineBits[k][square.projection[LINE_FAMILY_PROJECTION[k]]].pieces |= laneBit(square.place[k], s);
 }
 
-// leaveLines() takes a piece of side s and its direction bits off the four lines through (row, col).
-inline void leaveLines(int row, int col, int s, int n) {
-    const LinesThrough lines = linesThrough(row, col, n);
+// leaveLines() takes a piece of side s and its direction bits off the four lines through its square.
+inline void leaveLines(const SquareLines& square, int s) {
     for (int k = 0; k < 4; ++k) {
-        LineBits& line = game.lineBits[k][lines.spot[k].index];
-        const uint64_t keep = ~laneBit(lines.spot[k].place, s);
+        LineBits& line = game.lineBits[k][square.projection[LINE_FAMILY_PROJECTION[k]]];
+        const uint64_t keep = ~laneBit(square.place[k], s);
         line.pieces &= keep;
         line.forward &= keep;
         line.forwardCaptures &= keep;
@@ -68,22 +54,22 @@ inline void adjustCount(int32_t* counts, int s, Projection k, int i, int delta) 
 }
 
 // adjustLineCounts() adds delta to the four counts of both sides and the eight counts of side s
-// for the lines through (row, col).
-inline void adjustLineCounts(int row, int col, int s, int delta) {
-    const int n = game.boardSize;
+// for the lines through the square.
+inline void adjustLineCounts(const SquareLines& square, int s, int delta) {
+    const uint8_t* index = square.projection;
     ++game.sideChangeCount[s];
-    game.colCount[col - 1] += delta;
-    game.antiDiagCount[row + col - 2] += delta;
-    game.rowCount[row - 1] += delta;
-    game.diagCount[row - col + n - 1] += delta;
-    adjustCount(game.side2ColMinusRowCount[s], s, PROJ_2COL_MINUS_ROW, 2 * col - row + n - 2, delta);
-    adjustCount(game.sideColCount[s], s, PROJ_COLS, col - 1, delta);
-    adjustCount(game.sideRowPlus2ColCount[s], s, PROJ_ROW_PLUS_2COL, row + 2 * col - 3, delta);
-    adjustCount(game.sideAntiDiagCount[s], s, PROJ_ANTI_DIAGS, row + col - 2, delta);
-    adjustCount(game.side2RowPlusColCount[s], s, PROJ_2ROW_PLUS_COL, 2 * row + col - 3, delta);
-    adjustCount(game.sideRowCount[s], s, PROJ_ROWS, row - 1, delta);
-    adjustCount(game.side2RowMinusColCount[s], s, PROJ_2ROW_MINUS_COL, 2 * row - col + n - 2, delta);
-    adjustCount(game.sideDiagCount[s], s, PROJ_DIAGS, row - col + n - 1, delta);
+    game.colCount[index[PROJ_COLS]] += delta;
+    game.antiDiagCount[index[PROJ_ANTI_DIAGS]] += delta;
+    game.rowCount[index[PROJ_ROWS]] += delta;
+    game.diagCount[index[PROJ_DIAGS]] += delta;
+    adjustCount(game.side2ColMinusRowCount[s], s, PROJ_2COL_MINUS_ROW, index[PROJ_2COL_MINUS_ROW], delta);
+    adjustCount(game.sideColCount[s], s, PROJ_COLS, index[PROJ_COLS], delta);
+    adjustCount(game.sideRowPlus2ColCount[s], s, PROJ_ROW_PLUS_2COL, index[PROJ_ROW_PLUS_2COL], delta);
+    adjustCount(game.sideAntiDiagCount[s], s, PROJ_ANTI_DIAGS, index[PROJ_ANTI_DIAGS], delta);
+    adjustCount(game.side2RowPlusColCount[s], s, PROJ_2ROW_PLUS_COL, index[PROJ_2ROW_PLUS_COL], delta);
+    adjustCount(game.sideRowCount[s], s, PROJ_ROWS, index[PROJ_ROWS], delta);
+    adjustCount(game.side2RowMinusColCount[s], s, PROJ_2ROW_MINUS_COL, index[PROJ_2ROW_MINUS_COL], delta);
+    adjustCount(game.sideDiagCount[s], s, PROJ_DIAGS, index[PROJ_DIAGS], delta);
 }
 
 // laneBelow[x]: the places 0 .. x - 1 in both halves of a line mask.
@@ -194,16 +180,18 @@ void placePiece(int row, int col, int id) {
     game.board[row][col] = id + PIECE_CODE_BASE;
     game.pieces[id].row = row;
     game.pieces[id].col = col;
-    adjustLineCounts(row, col, sideOfPiece(id), +1);
-    enterLines(row, col, sideOfPiece(id), game.boardSize);
+    const SquareLines& square = squareAt(row, col);
+    adjustLineCounts(square, sideOfPiece(id), +1);
+    enterLines(square, sideOfPiece(id));
     joinGroupsOnPlace(id);
 }
 
 void removePiece(int row, int col, int id) {
     const int s = sideOfPiece(id);
     game.board[row][col] = EMPTY_CELL;
-    adjustLineCounts(row, col, s, -1);
-    leaveLines(row, col, s, game.boardSize);
+    const SquareLines& square = squareAt(row, col);
+    adjustLineCounts(square, s, -1);
+    leaveLines(square, s);
     PieceRecord& p = game.pieces[id];
     p.moveDirs = 0;
     p.captureDirs = 0;
@@ -228,22 +216,21 @@ void newPiece(int row, int col, int side) {
 }
 
 void updateLinesThrough(int row, int col) {
-    const int n = game.boardSize;
-    updateLineAt<3>(rowSpot(row, col, n), game.rowCount[row - 1]);
-    updateLineAt<4>(diagSpot(row, col, n), game.diagCount[row - col + n - 1]);
-    updateLineAt<5>(colSpot(row, col, n), game.colCount[col - 1]);
-    updateLineAt<6>(antiDiagSpot(row, col, n), game.antiDiagCount[row + col - 2]);
+    const SquareLines& square = squareAt(row, col);
+    updateLineAt<3>(spotOf(square, 0), game.rowCount[square.projection[PROJ_ROWS]]);
+    updateLineAt<4>(spotOf(square, 1), game.diagCount[square.projection[PROJ_DIAGS]]);
+    updateLineAt<5>(spotOf(square, 2), game.colCount[square.projection[PROJ_COLS]]);
+    updateLineAt<6>(spotOf(square, 3), game.antiDiagCount[square.projection[PROJ_ANTI_DIAGS]]);
 }
 
 // updateLine() updates the line whose start cell is `start` and whose forward direction is d; its
 // first square names the line.
 void updateLine(int start, int d, int n) {
-    const int first = start + DirectionOffsets[d];
-    const int row = first / BOARD_STRIDE, col = first % BOARD_STRIDE, size = game.boardSize;
+    const SquareLines& first = game.squareLines[start + DirectionOffsets[d]];
     switch (d) {
-        case 3: updateLineAt<3>(rowSpot(row, col, size), n); break;
-        case 4: updateLineAt<4>(diagSpot(row, col, size), n); break;
-        case 5: updateLineAt<5>(colSpot(row, col, size), n); break;
-        default: updateLineAt<6>(antiDiagSpot(row, col, size), n); break;
+        case 3: updateLineAt<3>(spotOf(first, 0), n); break;
+        case 4: updateLineAt<4>(spotOf(first, 1), n); break;
+        case 5: updateLineAt<5>(spotOf(first, 2), n); break;
+        default: updateLineAt<6>(spotOf(first, 3), n); break;
     }
 }

@@ -66,6 +66,7 @@ std::string firstDifference(const GameState& a, const GameState& b) {
     COMPARE_ARRAY(sideDiagCount)
     COMPARE_ARRAY(sideOccupiedLines)
     COMPARE_ARRAY(sideLineBytes)
+    COMPARE_ARRAY(squareLines)
     COMPARE_ARRAY(nextPieceId)
     COMPARE_ARRAY(groupCount)
     COMPARE_FIELD(searchPly)

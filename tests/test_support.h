@@ -1,6 +1,7 @@
 // Shared helpers of the logic's tests: setting up positions, comparing them, random legal moves.
 #pragma once
 
+#include <cstring>
 #include <random>
 #include <sstream>
 #include <string>
@@ -91,6 +92,8 @@ inline std::string diffPositions(const GameState& a, const GameState& b) {
         check("diagCount", a.diagCount[i], b.diagCount[i], i);
         check("antiDiagCount", a.antiDiagCount[i], b.antiDiagCount[i], i);
     }
+    for (int cell = 0; cell < BOARD_STRIDE * BOARD_STRIDE; ++cell)
+        check("squareLines", std::memcmp(&a.squareLines[cell], &b.squareLines[cell], sizeof(SquareLines)), 0, cell);
     for (int family = 0; family < 4; ++family)
         for (int i = 0; i < 31; ++i) {
             const LineBits &x = a.lineBits[family][i], &y = b.lineBits[family][i];
