@@ -44,13 +44,15 @@ inline void leaveLines(const SquareLines& square, int s) {
     }
 }
 
-// adjustCount() adds delta to count i of one projection of side s: in its table, in its bytes, and
-// in its occupancy mask, whose bit i stays equal to (count != 0).
+// adjustCount() adds delta (+1 or -1) to count i of one projection of side s: in its table, in
+// its bytes, and in its occupancy mask, whose bit i stays equal to (count != 0). A placement always
+// leaves the line occupied; a removal empties it when the count drops to 0.
 inline void adjustCount(int32_t* counts, int s, Projection k, int i, int delta) {
     const int32_t count = counts[i] += delta;
     game.sideLineBytes[s][k][i] = static_cast<uint8_t>(count);
     uint64_t& occupied = game.sideOccupiedLines[s][k];
-    occupied = (occupied & ~(uint64_t{1} << i)) | (static_cast<uint64_t>(count != 0) << i);
+    if (delta > 0) occupied |= uint64_t{1} << i;
+    else occupied &= ~(static_cast<uint64_t>(count == 0) << i);
 }
 
 // adjustLineCounts() adds delta to the four counts of both sides and the eight counts of side s
@@ -101,17 +103,17 @@ struct SmearSteps {
 };
 constexpr SmearSteps smearSteps;
 
-// smear() has bit p set when x has a bit at one of p + 1 .. p + k (Down) or p - k .. p - 1 (Up),
-// k at most 15: the places that a move of k + 1 squares from p passes over.
-template <bool Down>
-inline uint64_t smear(uint64_t x, int k) {
-    uint64_t r = Down ? x >> 1 : x << 1;
-    for (int step = 0; step < 4; ++step) {
-        const int shift = smearSteps.shift[k][step];
-        r |= Down ? r >> shift : r << shift;
-    }
+// smearDown() has bit p set when x has a bit at one of p + 1 .. p + k, k at most 15: the places
+// that a forward move of k + 1 squares from p passes over.
+inline uint64_t smearDown(uint64_t x, int k) {
+    uint64_t r = x >> 1;
+    for (int step = 0; step < 4; ++step) r |= r >> smearSteps.shift[k][step];
     return k > 0 ? r : 0;
 }
+
+// Places 0 .. 17 of both halves. Shifting a mask down carries side 1's low places into side 0's
+// half, but never below place 18 there: below it, each half of smearDown() is its own side's.
+constexpr uint64_t LOW_PLACES = 0x0003FFFF0003FFFFu;
 
 // updateLineAt() fixes the two direction bits that one line owns (forward d, backward (d + 4) & 7)
 // for every piece on it that can move along it, from the line's masks and its piece count n. A move
@@ -138,8 +140,12 @@ template <int D>
 
     // A shift by n may carry bits from one half into the other, but only onto places beyond 16,
     // where no square lies.
-    const uint64_t forward = forwardOnBoard & own & ~smear<true>(enemy, n - 1) & ~(own >> n);
-    const uint64_t backward = backwardOnBoard & own & ~smear<false>(enemy, n - 1) & ~(own << n);
+    // The squares passed over by a forward move from p are those passed over by a backward move
+    // from p + n: one spread serves both directions.
+    const uint64_t forwardBlocked = smearDown(enemy, n - 1);
+    const uint64_t backwardBlocked = (forwardBlocked & LOW_PLACES) << n;
+    const uint64_t forward = forwardOnBoard & own & ~forwardBlocked & ~(own >> n);
+    const uint64_t backward = backwardOnBoard & own & ~backwardBlocked & ~(own << n);
     const uint64_t forwardCaptures = forward & enemy >> n;
     const uint64_t backwardCaptures = backward & enemy << n;
 
