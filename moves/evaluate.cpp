@@ -134,15 +134,22 @@ int gapCost(const Count* own, uint64_t lines, int floor = -1) {
     int32_t work[WORK_SIZE];
     int m = 0;
     int runStart = first;
+    int32_t pieces = 0, largestRun = 0;
     for (uint64_t gapStarts = wide & ~(wide << 1); gapStarts != 0; gapStarts &= gapStarts - 1) {
         const int gapStart = __builtin_ctzll(gapStarts);
         const int width = __builtin_ctzll(~(empty >> gapStart));  // the empty lines from gapStart on
-        work[2 * m] = sumRange(own, runStart, gapStart - 1);
+        const int32_t run = sumRange(own, runStart, gapStart - 1);
+        pieces += run;
+        largestRun = std::max(largestRun, run);
+        work[2 * m] = run;
         work[2 * m + 1] = width / Divisor;
         ++m;
         runStart = gapStart + width;
     }
-    work[2 * m] = sumRange(own, runStart, last);
+    const int32_t lastRun = sumRange(own, runStart, last);
+    // c(t) moves no piece of run t, so no cost exceeds the pieces outside the largest run.
+    if (pieces + lastRun - std::max(largestRun, lastRun) <= floor) return floor;
+    work[2 * m] = lastRun;
     work[2 * m + 1] = SINK_CAPACITY;
     return cheapestClosing(work, m, floor);
 }
