@@ -74,10 +74,7 @@ inline uint64_t occupiedLines(const int32_t* own, int lineCount) {
     return mask;
 }
 
-// sumRange() is counts[first] + ... + counts[last]. For the bytes of the position the sum runs over
-// all 48 bytes of a projection at once, each masked by whether its line lies in the range: the
-// masks are two windows on staircase tables, and the byte sum cannot overflow because a side has
-// at most 64 pieces.
+// sumRange() is counts[first] + ... + counts[last].
 inline int32_t sumRange(const int32_t* counts, int first, int last) {
     int32_t sum = 0;
     for (int i = first; i <= last; ++i) sum += counts[i];
@@ -96,6 +93,9 @@ struct Staircases {
 };
 alignas(16) constexpr Staircases staircases;
 
+// The same over the 48 bytes of a projection of the position: every byte is masked by whether its
+// line lies in the range, so the sum takes a few vector steps and no branch. The masks are windows
+// on the staircases; the byte sum cannot overflow, as a side has at most 64 pieces.
 inline int32_t sumRange(const uint8_t* counts, int first, int last) {
     const uint8_t* fromFirst = staircases.up + 48 - first;  // byte i is 0xFF when i >= first
     const uint8_t* toLast = staircases.down + 47 - last;    // byte i is 0xFF when i <= last

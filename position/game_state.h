@@ -38,9 +38,9 @@ enum Projection {
     PROJECTION_COUNT
 };
 
-// The pieces of one line and the two direction bits that the line owns, forward d and backward
-// (d + 4) & 7, of each of them: bit p of `forward` is bit d of moveDirs of the piece on the line's
-// square p, and so on.
+// The pieces of one line and, for each of them, the two direction bits that the line owns, forward
+// d and backward (d + 4) & 7: a set bit in `forward` stands for a piece on that square whose
+// moveDirs has bit d set, and so on. GameState::lineBits says how squares map to bits.
 struct LineBits {
     uint64_t pieces;
     uint64_t forward;           // bit d of moveDirs
@@ -143,8 +143,9 @@ extern GameState game;
 inline int32_t* boardCells() { return &game.board[0][0]; }
 
 // resetPosition() prepares an empty board of size game.boardSize: border cells -1, playing squares
-// 0, line counts and move counts 0, no pieces, no cached distances, and the lines of every square. It leaves the piece records, the groups, the stamp
-// counter and sideToMove alone, so it runs once on the zero state of a fresh process.
+// 0, line counts and move counts 0, no pieces, no kept distances, and the lines of every square. It
+// leaves the piece records, the groups, the stamp counter and sideToMove alone, so it runs once on
+// the zero state of a fresh process.
 void resetPosition();
 
 // clearGameState() zeroes the whole record, as at process start. The desktop program never needs

@@ -5,10 +5,10 @@
 
 namespace {
 
-// One line of a family that pieces move along, seen from one of its squares: the line's count
-// index, its start cell, its number of squares, and the square's place on it.
+// One line of a family that pieces move along: its count index, its start cell and its number of
+// squares.
 struct LineSpot {
-    int index, start, length, place;
+    int index, start, length;
 };
 
 // The count index of the lines of lineBits' four families, in the projections' numbering.
@@ -18,7 +18,7 @@ inline const SquareLines& squareAt(int row, int col) { return game.squareLines[b
 
 // spotOf() is line k (0 row, 1 diagonal, 2 column, 3 anti-diagonal) through the square.
 inline LineSpot spotOf(const SquareLines& square, int k) {
-    return {square.projection[LINE_FAMILY_PROJECTION[k]], square.start[k], square.length[k], square.place[k]};
+    return {square.projection[LINE_FAMILY_PROJECTION[k]], square.start[k], square.length[k]};
 }
 
 inline uint64_t laneBit(int place, int s) { return uint64_t{1} << (place + 32 * s); }
@@ -74,7 +74,7 @@ inline void adjustLineCounts(const SquareLines& square, int s, int delta) {
     adjustCount(game.sideDiagCount[s], s, PROJ_DIAGS, index[PROJ_DIAGS], delta);
 }
 
-// laneBelow[x]: the places 0 .. x - 1 in both halves of a line mask.
+// laneMasks.below[x]: the places 0 .. x - 1 in both halves of a line mask.
 struct LaneMasks {
     uint64_t below[34];
     constexpr LaneMasks() : below() {
@@ -86,8 +86,8 @@ struct LaneMasks {
 };
 constexpr LaneMasks laneMasks;
 
-// The shift counts that spread a mask over k further places in four doubling steps (see smear()),
-// for k = 0..15: 1, 2, 4, 8 places, each cut down to what k still needs.
+// The shift counts with which smearDown() spreads a mask over k places in four doubling steps, for
+// k = 0..15: by 1, 2, 4 and 8 places, each cut down to what k still needs.
 struct SmearSteps {
     int8_t shift[16][4];
     constexpr SmearSteps() : shift() {
@@ -115,33 +115,34 @@ inline uint64_t smearDown(uint64_t x, int k) {
 // half, but never below place 18 there: below it, each half of smearDown() is its own side's.
 constexpr uint64_t LOW_PLACES = 0x0003FFFF0003FFFFu;
 
-// updateLineAt() fixes the two direction bits that one line owns (forward d, backward (d + 4) & 7)
+// updateLineAt() fixes the two direction bits that one line owns (forward D, backward (D + 4) & 7)
 // for every piece on it that can move along it, from the line's masks and its piece count n. A move
 // goes exactly n squares; it is legal when no enemy piece stands strictly between and the target
 // is on the board and holds no own piece, and it captures when the target holds an enemy piece. A
 // piece's forward move is examined when its place is at most length - n + 1 and its backward move
 // when its place is at least n: nearer a border than that, the move would leave the board and its
-// bit is left as it is. Both sides are worked out at once, each in its half of the masks; then only
-// the pieces whose bits changed have their records rewritten. It is inlined into its callers, where
+// bit is left as it is.
+//
+// Both sides are worked out at once, each in its half of the masks. The line's move masks mirror
+// the bits in the pieces' records, so comparing old and new masks finds the few pieces whose bits
+// change, and only their records are rewritten. The function is inlined into its callers, where
 // the direction is a constant and the line's spot stays in registers.
 template <int D>
 [[gnu::always_inline]] inline void updateLineAt(const LineSpot& spot, int n) {
     if (n == 0) return;
     LineBits& line = game.lineBits[D - 3][spot.index];
-    const int length = spot.length;
     const uint64_t own = line.pieces;
     const uint64_t enemy = own >> 32 | own << 32;  // each side's enemies in its own half
     const uint64_t* below = laneMasks.below;
-    const int rest = length - n;  // a forward move from place p lands on the board when p <= rest
-    const uint64_t forwardSeen = own & below[rest + 2];     // places 1 .. rest + 1
-    const uint64_t backwardSeen = own & ~below[n];          // places n .. length
-    const uint64_t forwardOnBoard = below[rest + 1];        // places 1 .. rest (and 0, empty)
-    const uint64_t backwardOnBoard = ~below[n + 1];         // places n + 1 .. length
+    const int rest = spot.length - n;  // a forward move from place p stays on the board when p <= rest
+    const uint64_t forwardSeen = own & below[rest + 2];  // places 1 .. rest + 1
+    const uint64_t backwardSeen = own & ~below[n];       // places n .. length
+    const uint64_t forwardOnBoard = below[rest + 1];     // places 1 .. rest (and 0, never a piece)
+    const uint64_t backwardOnBoard = ~below[n + 1];      // places n + 1 .. length
 
-    // A shift by n may carry bits from one half into the other, but only onto places beyond 16,
-    // where no square lies.
-    // The squares passed over by a forward move from p are those passed over by a backward move
-    // from p + n: one spread serves both directions.
+    // A forward move from p passes over the same squares as a backward move from p + n, so one
+    // spread of the enemy pieces serves both directions. Shifts by n may carry bits from one half
+    // into the other, but only onto places beyond 16, where no square lies.
     const uint64_t forwardBlocked = smearDown(enemy, n - 1);
     const uint64_t backwardBlocked = (forwardBlocked & LOW_PLACES) << n;
     const uint64_t forward = forwardOnBoard & own & ~forwardBlocked & ~(own >> n);
@@ -149,11 +150,11 @@ template <int D>
     const uint64_t forwardCaptures = forward & enemy >> n;
     const uint64_t backwardCaptures = backward & enemy << n;
 
-    const uint64_t forwardFlips = line.forward ^ ((line.forward & ~forwardSeen) | forward);
-    const uint64_t forwardCaptureFlips = line.forwardCaptures ^ ((line.forwardCaptures & ~forwardSeen) | forwardCaptures);
-    const uint64_t backwardFlips = line.backward ^ ((line.backward & ~backwardSeen) | backward);
-    const uint64_t backwardCaptureFlips =
-        line.backwardCaptures ^ ((line.backwardCaptures & ~backwardSeen) | backwardCaptures);
+    // The new masks lie inside what was examined; outside it the old bits stay.
+    const uint64_t forwardFlips = (line.forward & forwardSeen) ^ forward;
+    const uint64_t forwardCaptureFlips = (line.forwardCaptures & forwardSeen) ^ forwardCaptures;
+    const uint64_t backwardFlips = (line.backward & backwardSeen) ^ backward;
+    const uint64_t backwardCaptureFlips = (line.backwardCaptures & backwardSeen) ^ backwardCaptures;
     line.forward ^= forwardFlips;
     line.forwardCaptures ^= forwardCaptureFlips;
     line.backward ^= backwardFlips;
