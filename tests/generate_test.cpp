@@ -39,8 +39,9 @@ bool sameArray(const T (&a)[N], const T (&b)[N]) {
 }
 
 // firstDifference() names the first field in which two states differ, leaving out what a move
-// made and taken back may change (group ids, stamps, weights, the stamp counter) and the
-// evaluation's own counter and scratch values.
+// made and taken back may change (group ids, stamps, weights, the stamp counter, the per-side
+// change counts and the connection distances kept by them) and the evaluation's own counter and
+// scratch values.
 std::string firstDifference(const GameState& a, const GameState& b) {
 #define COMPARE_FIELD(field) \
     if (!(a.field == b.field)) return #field;

@@ -46,8 +46,9 @@ inline void setUpBoard(int size, const std::vector<Placed>& pieces) {
 }
 
 // diffPositions() names the first difference between two states in everything that a move made
-// and taken back must restore: all but the group ids, stamps and weights and the evaluation's
-// scratch values.
+// and taken back must restore: all but the group ids, stamps and weights, the evaluation's scratch
+// values, and the per-side change counts with the connection distances kept by them, which only
+// ever count up.
 inline std::string diffPositions(const GameState& a, const GameState& b) {
     std::ostringstream out;
     auto check = [&out](const char* what, long x, long y, int i = -1, int j = -1) {
