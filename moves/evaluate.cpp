@@ -6,6 +6,10 @@
 #include "position/game_state.h"
 #include "position/toolkit.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // The weights of an undecided score: one step of connection distance, one obstructing enemy piece
@@ -94,14 +98,27 @@ struct Staircases {
 alignas(16) constexpr Staircases staircases;
 
 // The same over the 48 bytes of a projection of the position: every byte is masked by whether its
-// line lies in the range, so the sum takes a few vector steps and no branch. The masks are windows
-// on the staircases; the byte sum cannot overflow, as a side has at most 64 pieces.
+// line lies in the range, the masks being windows on the staircases, so the sum takes three vector
+// steps and no branch. The byte sums cannot overflow, as a side has at most 64 pieces. Written
+// with SSE2 where there is SSE2 (every x86-64), so that builds which do not vectorise loops, such
+// as the sanitizer build, stay fast too; elsewhere the compiler vectorises the plain loop.
 inline int32_t sumRange(const uint8_t* counts, int first, int last) {
     const uint8_t* fromFirst = staircases.up + 48 - first;  // byte i is 0xFF when i >= first
     const uint8_t* toLast = staircases.down + 47 - last;    // byte i is 0xFF when i <= last
+#if defined(__SSE2__)
+    __m128i sums = _mm_setzero_si128();
+    for (int i = 0; i < 48; i += 16) {
+        const __m128i inRange = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(fromFirst + i)),
+                                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(toLast + i)));
+        sums = _mm_add_epi8(sums, _mm_and_si128(inRange, _mm_loadu_si128(reinterpret_cast<const __m128i*>(counts + i))));
+    }
+    sums = _mm_sad_epu8(sums, _mm_setzero_si128());  // the byte sums of each half
+    return _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
+#else
     uint8_t sum = 0;
     for (int i = 0; i < 48; ++i) sum += counts[i] & fromFirst[i] & toLast[i];
     return sum;
+#endif
 }
 
 // bandSum() is the sum of the counts from the lowest to the highest line of `lines`, 0 when
