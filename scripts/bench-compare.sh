@@ -114,6 +114,7 @@ echo
 echo "same results: $same"
 [ "${same%%:*}" = yes ] || diff "$tmp/old.results" "$tmp/new.results" || true
 echo "median seconds of $runs runs; ratio = $rev / working tree (above 1: the working tree is faster)"
+[ $mode = bench ] || echo "each case timed as a whole process: in a case of a few milliseconds the process start dominates"
 printf '%s\n' "${cases[@]}" | sed 's/: bestmove.*//' >"$tmp/names"
 awk -v runs="$runs" -v revname="$rev" '
     function median(v, n,   i, j, t) {
