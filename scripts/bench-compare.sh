@@ -84,7 +84,7 @@ search_times() {
         moves=$(sed 's/^.* moves "\([^"]*\)": .*/\1/' <<<"$line")
         start=$EPOCHREALTIME
         "$1" --size "$size" --setup "$setup" --moves "$moves" search "$depth" >/dev/null
-        awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f\n", b - a }'
+        awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.6f\n", b - a }'
     done
 }
 
@@ -128,9 +128,9 @@ awk -v runs="$runs" -v revname="$rev" '
         for (c = 1; c <= cases; ++c) {
             for (r = 1; r <= runs; ++r) { a[r] = was[c, r]; b[r] = now[c, r] }
             mo = median(a, runs); mn = median(b, runs)
-            printf "%10.3f %10.3f %7.2f  %s\n", mo, mn, (mn > 0 ? mo / mn : 0), name[c]
+            printf "%10.6f %10.6f %7s  %s\n", mo, mn, (mn > 0 ? sprintf("%.2f", mo / mn) : "-"), name[c]
         }
         for (r = 1; r <= runs; ++r) { a[r] = totalOld[r]; b[r] = totalNew[r] }
         mo = median(a, runs); mn = median(b, runs)
-        printf "%10.3f %10.3f %7.2f  total (median of the per-run sums)\n", mo, mn, (mn > 0 ? mo / mn : 0)
+        printf "%10.6f %10.6f %7s  total (median of the per-run sums)\n", mo, mn, (mn > 0 ? sprintf("%.2f", mo / mn) : "-")
     }' "$tmp/names" "$tmp/all"

@@ -57,7 +57,7 @@ int commandBench(const CliOptions& options) {
         total += game.evaluationCount;
         // The result comes first and stays as it was; the time and the rate follow it.
         std::printf("size %d setup %d depth %d moves \"%s\": bestmove %s score %d evals %" PRIu32
-                    " | %.3f s, %.0f evals/s\n",
+                    " | %.6f s, %.0f evals/s\n",
                     c.size, c.setup, c.depth, c.moves, found ? moveText(searchState.bestMove).c_str() : "none",
                     searchState.bestMove.score, game.evaluationCount, caseSeconds,
                     caseSeconds > 0 ? game.evaluationCount / caseSeconds : 0.0);
