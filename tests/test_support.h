@@ -51,8 +51,10 @@ inline void setUpBoard(int size, const std::vector<Placed>& pieces) {
 // ever count up.
 inline std::string diffPositions(const GameState& a, const GameState& b) {
     std::ostringstream out;
-    auto check = [&out](const char* what, long x, long y, int i = -1, int j = -1) {
-        if (!out.str().empty() || x == y) return;
+    bool found = false;
+    auto check = [&out, &found](const char* what, long x, long y, int i = -1, int j = -1) {
+        if (found || x == y) return;
+        found = true;
         out << what;
         if (i >= 0) out << "[" << i << "]";
         if (j >= 0) out << "[" << j << "]";
