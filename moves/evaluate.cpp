@@ -1,11 +1,22 @@
 #include "moves/evaluate.h"
 
 #include <algorithm>
+#include <string>
 
 #include "position/game_state.h"
 #include "position/toolkit.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
+
+// The weights of an undecided score: one step of connection distance, one obstructing enemy piece
+// (a legal move weighs 1). A decided score grows by DECIDED_DEPTH_STEP per ply of remaining depth.
+constexpr int32_t DISTANCE_WEIGHT = 1024;
+constexpr int32_t OBSTRUCTION_WEIGHT = 512;
+constexpr int32_t DECIDED_DEPTH_STEP = 512;
 
 constexpr int MAX_GAP_COST = 14;       // cap of the cost of closing gaps, the starting best cost
 constexpr int32_t SINK_CAPACITY = 64;  // room behind the last run, never filled below the cap
@@ -38,8 +49,9 @@ int closingCost(const int32_t* work, int m, int g, int32_t room, int moved, int 
 
 // cheapestClosing() returns min(14, c(0), ..., c(m)), where t is the first run that stays in
 // place. Phase 1 of c(t) moves every piece of runs 0..t-1, so its cost only grows with t: once it
-// reaches the best cost no later t can win and the search ends.
-int cheapestClosing(const int32_t* work, int m) {
+// reaches the best cost no later t can win and the search ends. It also ends, with a value of at
+// most `floor`, as soon as the best cost is down to `floor`: the caller needs no smaller value.
+int cheapestClosing(const int32_t* work, int m, int floor) {
     int best = MAX_GAP_COST;
     int32_t leftPieces = 0;  // pieces of runs 0..t-1
     for (int t = 0; t <= m; ++t) {
@@ -54,6 +66,7 @@ int cheapestClosing(const int32_t* work, int m) {
             room = gapAt(work, ++g);
         }
         best = closingCost(work, m, g, room - spill, leftPieces, best);
+        if (best <= floor) return best;
     }
     return best;
 }
@@ -65,42 +78,121 @@ inline uint64_t occupiedLines(const int32_t* own, int lineCount) {
     return mask;
 }
 
-// gapCost() is projectionGapCost for a divisor known at compile time. It walks only the occupied
-// lines, taken from a bit mask, so the empty lines cost nothing but the mask's one pass.
-template <int Divisor>
-int gapCost(const int32_t* own, const int32_t* opponent, int lineCount) {
-    uint64_t lines = occupiedLines(own, lineCount);
+// sumRange() is counts[first] + ... + counts[last].
+inline int32_t sumRange(const int32_t* counts, int first, int last) {
+    int32_t sum = 0;
+    for (int i = first; i <= last; ++i) sum += counts[i];
+    return sum;
+}
+
+struct Staircases {
+    uint8_t up[96];    // 0 below index 48, 0xFF from 48 on
+    uint8_t down[96];  // 0xFF below index 48, 0 from 48 on
+    constexpr Staircases() : up(), down() {
+        for (int i = 0; i < 96; ++i) {
+            up[i] = i >= 48 ? 0xFF : 0;
+            down[i] = i < 48 ? 0xFF : 0;
+        }
+    }
+};
+alignas(16) constexpr Staircases staircases;
+
+// The same over the 48 bytes of a projection of the position: every byte is masked by whether its
+// line lies in the range, the masks being windows on the staircases, so the sum takes three vector
+// steps and no branch. The byte sums cannot overflow, as a side has at most 64 pieces. Written
+// with SSE2 where there is SSE2 (every x86-64), so that builds which do not vectorise loops, such
+// as the sanitizer build, stay fast too; elsewhere the compiler vectorises the plain loop.
+inline int32_t sumRange(const uint8_t* counts, int first, int last) {
+    const uint8_t* fromFirst = staircases.up + 48 - first;  // byte i is 0xFF when i >= first
+    const uint8_t* toLast = staircases.down + 47 - last;    // byte i is 0xFF when i <= last
+#if defined(__SSE2__)
+    __m128i sums = _mm_setzero_si128();
+    for (int i = 0; i < 48; i += 16) {
+        const __m128i inRange = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(fromFirst + i)),
+                                              _mm_loadu_si128(reinterpret_cast<const __m128i*>(toLast + i)));
+        sums = _mm_add_epi8(sums, _mm_and_si128(inRange, _mm_loadu_si128(reinterpret_cast<const __m128i*>(counts + i))));
+    }
+    sums = _mm_sad_epu8(sums, _mm_setzero_si128());  // the byte sums of each half
+    return _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
+#else
+    uint8_t sum = 0;
+    for (int i = 0; i < 48; ++i) sum += counts[i] & fromFirst[i] & toLast[i];
+    return sum;
+#endif
+}
+
+// bandSum() is the sum of the counts from the lowest to the highest line of `lines`, 0 when
+// `lines` is empty.
+template <typename Count>
+inline int32_t bandSum(const Count* counts, uint64_t lines) {
+    if (lines == 0) return 0;
+    return sumRange(counts, __builtin_ctzll(lines), 63 - __builtin_clzll(lines));
+}
+
+// gapCost() is the cost part of projectionGapCost for a divisor known at compile time, given the
+// projection's occupied lines as a bit mask. The gaps are the stretches of at least Divisor empty
+// lines inside the band, found with shifts; a band without one (the common case) costs half the
+// groups at once. Otherwise each gap is found from its first line and its run of empty lines, and
+// the runs between the gaps are summed from the counts. Once the cheapest closing is known to be
+// at most `floor`, its exact value no longer matters to the caller, which keeps the largest cost,
+// and the search for it stops.
+template <int Divisor, typename Count>
+int gapCost(const Count* own, uint64_t lines, int floor = -1) {
     if (lines == 0) return 0;
     const int first = __builtin_ctzll(lines);
     const int last = 63 - __builtin_clzll(lines);
-
-    int32_t blocked = 0;
-    for (int i = first; i <= last; ++i) blocked += opponent[i];
-    game.obstruction += blocked;
+    const uint64_t empty = ~lines & ((uint64_t{2} << last) - (uint64_t{1} << first));
+    uint64_t wide = empty;  // bit i: lines i .. i + Divisor - 1 are all empty
+    if (Divisor >= 2) wide &= empty >> 1;
+    if (Divisor >= 3) wide &= empty >> 2;
+    if (wide == 0) return game.groupCountCopy / 2;
+    if (floor >= MAX_GAP_COST) return MAX_GAP_COST;  // no cost exceeds the cap
 
     int32_t work[WORK_SIZE];
     int m = 0;
-    int previous = first;
-    int32_t run = own[first];
-    lines &= lines - 1;
-    while (lines != 0) {
-        const int line = __builtin_ctzll(lines);
-        lines &= lines - 1;
-        const int empty = line - previous - 1;
-        previous = line;
-        if (empty >= Divisor) {  // a gap of width empty / Divisor closes the current run
-            work[2 * m] = run;
-            work[2 * m + 1] = empty / Divisor;
-            ++m;
-            run = 0;
-        }
-        run += own[line];
+    int runStart = first;
+    int32_t pieces = 0, largestRun = 0;
+    for (uint64_t gapStarts = wide & ~(wide << 1); gapStarts != 0; gapStarts &= gapStarts - 1) {
+        const int gapStart = __builtin_ctzll(gapStarts);
+        const int width = __builtin_ctzll(~(empty >> gapStart));  // the empty lines from gapStart on
+        const int32_t run = sumRange(own, runStart, gapStart - 1);
+        pieces += run;
+        largestRun = std::max(largestRun, run);
+        work[2 * m] = run;
+        work[2 * m + 1] = width / Divisor;
+        ++m;
+        runStart = gapStart + width;
     }
-    work[2 * m] = run;
-
-    if (m == 0) return game.groupCountCopy / 2;
+    const int32_t lastRun = sumRange(own, runStart, last);
+    // c(t) moves no piece of run t, so no cost exceeds the pieces outside the largest run.
+    if (pieces + lastRun - std::max(largestRun, lastRun) <= floor) return floor;
+    work[2 * m] = lastRun;
     work[2 * m + 1] = SINK_CAPACITY;
-    return cheapestClosing(work, m);
+    return cheapestClosing(work, m, floor);
+}
+
+// obstructionOf() counts the opponent pieces inside side's band of each of the eight projections.
+int32_t obstructionOf(int side) {
+    const uint64_t* lines = game.sideOccupiedLines[side];
+    const uint8_t(&opponent)[PROJECTION_COUNT][48] = game.sideLineBytes[side ^ 1];
+    int32_t sum = 0;
+    for (int k = 0; k < PROJECTION_COUNT; ++k) sum += bandSum(opponent[k], lines[k]);
+    return sum;
+}
+
+// largestGapCost() is the largest gap cost over the eight projections of side's pieces, computed
+// afresh. groupCountCopy must hold the side's group count. The largest cost so far is passed on:
+// no projection below it can change the result.
+int largestGapCost(int side) {
+    const uint64_t* lines = game.sideOccupiedLines[side];
+    const uint8_t(&own)[PROJECTION_COUNT][48] = game.sideLineBytes[side];
+    int cost = gapCost<1>(own[PROJ_COLS], lines[PROJ_COLS]);
+    cost = std::max(cost, gapCost<1>(own[PROJ_ROWS], lines[PROJ_ROWS], cost));
+    cost = std::max(cost, gapCost<2>(own[PROJ_ANTI_DIAGS], lines[PROJ_ANTI_DIAGS], cost));
+    cost = std::max(cost, gapCost<2>(own[PROJ_DIAGS], lines[PROJ_DIAGS], cost));
+    for (int k = PROJ_2COL_MINUS_ROW; k < PROJECTION_COUNT; ++k)
+        cost = std::max(cost, gapCost<3>(own[k], lines[k], cost));
+    return cost;
 }
 
 }  // namespace
@@ -111,40 +203,52 @@ int gapCost(const int32_t* own, const int32_t* opponent, int lineCount) {
 // capped at 14. The opponent's pieces on the band from the first to the last occupied line are
 // added to `obstruction`. Divisors are 1, 2 or 3; lineCount is at most 46.
 int projectionGapCost(const int32_t* own, const int32_t* opponent, int lineCount, int divisor) {
+    const uint64_t lines = occupiedLines(own, lineCount);
+    game.obstruction += bandSum(opponent, lines);
     switch (divisor) {
-        case 1: return gapCost<1>(own, opponent, lineCount);
-        case 2: return gapCost<2>(own, opponent, lineCount);
-        default: return gapCost<3>(own, opponent, lineCount);
+        case 1: return gapCost<1>(own, lines);
+        case 2: return gapCost<2>(own, lines);
+        default: return gapCost<3>(own, lines);
     }
 }
 
 // connectionDistance() is the largest gap cost over the eight projections of side's pieces; each
-// projection also adds the opponent pieces inside side's band to `obstruction`.
+// projection also adds the opponent pieces inside side's band to `obstruction`. The distance
+// depends only on the side's own tables, so it is kept until one of its pieces is placed or
+// removed: in a search most evaluations follow a move of the other side.
 int connectionDistance(int side) {
-    const int other = side ^ 1;
-    const int n = game.boardSize;
-    const int straightLines = n, diagonalLines = 2 * n - 1, knightLines = 3 * n - 2;
     game.groupCountCopy = game.groupCount[side];
+    game.obstruction += obstructionOf(side);
+    const uint64_t key = game.sideChangeCount[side] + 1;
+    if (game.cachedDistanceKey[side] != key) {
+        game.cachedDistance[side] = largestGapCost(side);
+        game.cachedDistanceKey[side] = key;
+    }
+    return game.cachedDistance[side];
+}
 
-    int cost = gapCost<1>(game.sideColCount[side], game.sideColCount[other], straightLines);
-    cost = std::max(cost, gapCost<1>(game.sideRowCount[side], game.sideRowCount[other], straightLines));
-    cost = std::max(cost, gapCost<2>(game.sideAntiDiagCount[side], game.sideAntiDiagCount[other],
-                                     diagonalLines));
-    cost = std::max(cost, gapCost<2>(game.sideDiagCount[side], game.sideDiagCount[other], diagonalLines));
-    cost = std::max(cost, gapCost<3>(game.side2ColMinusRowCount[side],
-                                     game.side2ColMinusRowCount[other], knightLines));
-    cost = std::max(cost, gapCost<3>(game.sideRowPlus2ColCount[side],
-                                     game.sideRowPlus2ColCount[other], knightLines));
-    cost = std::max(cost, gapCost<3>(game.side2RowPlusColCount[side],
-                                     game.side2RowPlusColCount[other], knightLines));
-    cost = std::max(cost, gapCost<3>(game.side2RowMinusColCount[side],
-                                     game.side2RowMinusColCount[other], knightLines));
-    return cost;
+// distanceCacheFault() compares each side's kept connection distance, where one is kept for the
+// position as it is, with the distance computed afresh. It leaves every value of the evaluation as
+// it was.
+std::string distanceCacheFault() {
+    const int32_t groupCountCopy = game.groupCountCopy;
+    std::string fault;
+    for (int side = 0; side < 2 && fault.empty(); ++side) {
+        if (game.cachedDistanceKey[side] != game.sideChangeCount[side] + 1) continue;
+        game.groupCountCopy = game.groupCount[side];
+        const int fresh = largestGapCost(side);
+        if (fresh != game.cachedDistance[side])
+            fault = "kept connection distance of side " + std::to_string(side) + ": " +
+                    std::to_string(game.cachedDistance[side]) + ", computed afresh " + std::to_string(fresh);
+    }
+    game.groupCountCopy = groupCountCopy;
+    return fault;
 }
 
 // evaluate() scores the position for the side that made the last move (P); Q is to move. A side
 // whose pieces form one group has won, the mover first if both are. Otherwise each step of
-// connection distance weighs 1024, each obstructing enemy piece 512 and each legal move 1.
+// connection distance weighs DISTANCE_WEIGHT, each obstructing enemy piece OBSTRUCTION_WEIGHT and
+// each legal move 1.
 // Every 65536th call lets the toolkit run its pending events, which keeps the window alive and
 // lets the think time-out fire during a long search.
 int32_t evaluate() {
@@ -155,7 +259,7 @@ int32_t evaluate() {
     const int p = q ^ 1;
     if (game.groupCount[0] == 1 || game.groupCount[1] == 1) {
         // A larger remaining depth means the game ended sooner: quick wins score higher.
-        const int32_t decided = WIN_SCORE + 512 * game.remainingDepth;
+        const int32_t decided = WIN_SCORE + DECIDED_DEPTH_STEP * game.remainingDepth;
         if (game.groupCount[p] == 1) return decided + game.groupCount[q];
         return -(decided + game.groupCount[p]);
     }
@@ -163,6 +267,6 @@ int32_t evaluate() {
     const int distanceP = connectionDistance(p);
     game.obstruction = -game.obstruction;
     const int distanceQ = connectionDistance(q);  // obstruction is now oQ - oP
-    return 512 * (game.obstruction + 2 * (distanceQ - distanceP)) + game.sideMoveCount[p] -
-           game.sideMoveCount[q];
+    return DISTANCE_WEIGHT * (distanceQ - distanceP) + OBSTRUCTION_WEIGHT * game.obstruction +
+           game.sideMoveCount[p] - game.sideMoveCount[q];
 }

@@ -25,6 +25,40 @@ constexpr int sideOfPiece(int id) { return id >> 6; }
 // sideOfCode() is the side of the piece whose cell code (64..191) is given: code & 0xC0 is 0x40 or 0x80.
 constexpr int sideOfCode(int32_t code) { return code >> 7; }
 
+// The eight projections of a side's pieces, in the order in which the evaluation takes them.
+enum Projection {
+    PROJ_COLS,            // sideColCount
+    PROJ_ROWS,            // sideRowCount
+    PROJ_ANTI_DIAGS,      // sideAntiDiagCount
+    PROJ_DIAGS,           // sideDiagCount
+    PROJ_2COL_MINUS_ROW,  // side2ColMinusRowCount
+    PROJ_ROW_PLUS_2COL,   // sideRowPlus2ColCount
+    PROJ_2ROW_PLUS_COL,   // side2RowPlusColCount
+    PROJ_2ROW_MINUS_COL,  // side2RowMinusColCount
+    PROJECTION_COUNT
+};
+
+// The pieces of one line and, for each of them, the two direction bits that the line owns, forward
+// d and backward (d + 4) & 7: a set bit in `forward` stands for a piece on that square whose
+// moveDirs has bit d set, and so on. GameState::lineBits says how squares map to bits.
+struct LineBits {
+    uint64_t pieces;
+    uint64_t forward;           // bit d of moveDirs
+    uint64_t forwardCaptures;   // bit d of captureDirs
+    uint64_t backward;          // bit (d + 4) & 7 of moveDirs
+    uint64_t backwardCaptures;  // bit (d + 4) & 7 of captureDirs
+};
+
+// Where one square lies on the lines through it, for the board size in use.
+struct SquareLines {
+    uint8_t projection[PROJECTION_COUNT];  // count index of its line in each projection
+    // Its row, diagonal, column and anti-diagonal, in the order of lineBits: the line's start
+    // cell, its number of squares, and the square's place on it (1 = next to the start cell).
+    int16_t start[4];
+    uint8_t length[4];
+    uint8_t place[4];
+};
+
 struct PieceRecord {
     int32_t row;            // square of the piece; kept while the piece is captured
     int32_t col;
@@ -63,6 +97,23 @@ struct GameState {
     int32_t sideRowCount[2][16];           // index row - 1
     int32_t side2RowMinusColCount[2][46];  // index 2*row - col + N - 2
     int32_t sideDiagCount[2][31];          // index row - col + N - 1
+    // The same eight tables as bit masks, indexed by Projection: bit i is set while the count of
+    // line i is not 0. The evaluation finds the band and the gaps of a projection from these.
+    uint64_t sideOccupiedLines[2][PROJECTION_COUNT];
+    // And once more as bytes, 48 to a projection (the lines beyond a table's length stay 0), so
+    // that the evaluation sums a band of lines in a few vector steps. A side has at most 64
+    // pieces, so every count and every sum of counts fits in a byte.
+    alignas(16) uint8_t sideLineBytes[2][PROJECTION_COUNT][48];
+
+    // The four families of lines that pieces move along, as bit masks: lineBits[d - 3][i] is the
+    // line of count index i of the family whose forward direction is d (rows 3, diagonals 4,
+    // columns 5, anti-diagonals 6). Side 0 has bits 0..31 of each mask and side 1 bits 32..63; in
+    // each half, bit p stands for the p-th square after the line's start cell.
+    LineBits lineBits[4][31];
+
+    // Every playing square's lines, by board index, filled by resetPosition for the board size:
+    // placing, removing and the line updates look them up instead of working them out.
+    SquareLines squareLines[BOARD_STRIDE * BOARD_STRIDE];
 
     PieceRecord pieces[MAX_PIECES];
     int32_t nextPieceId[2];       // next free id of each side
@@ -76,6 +127,14 @@ struct GameState {
     int32_t obstruction;          // scratch value of the evaluation
     int32_t groupCountCopy;       // scratch value of the evaluation
     int32_t historyPosition;      // moves of the game line applied to the board
+
+    // The connection distance of a side depends only on its own line counts and groups, which
+    // change only when one of its pieces is placed or removed. sideChangeCount counts those
+    // changes; the evaluation keeps each side's last distance with the count it was computed at,
+    // plus 1, so that a zero key (a fresh or reset position) never matches.
+    uint64_t sideChangeCount[2];
+    uint64_t cachedDistanceKey[2];
+    int32_t cachedDistance[2];
 };
 
 extern GameState game;
@@ -84,8 +143,9 @@ extern GameState game;
 inline int32_t* boardCells() { return &game.board[0][0]; }
 
 // resetPosition() prepares an empty board of size game.boardSize: border cells -1, playing squares
-// 0, line counts and move counts 0, no pieces. It leaves the piece records, the groups, the stamp
-// counter and sideToMove alone, so it runs once on the zero state of a fresh process.
+// 0, line counts and move counts 0, no pieces, no kept distances, and the lines of every square. It
+// leaves the piece records, the groups, the stamp counter and sideToMove alone, so it runs once on
+// the zero state of a fresh process.
 void resetPosition();
 
 // clearGameState() zeroes the whole record, as at process start. The desktop program never needs

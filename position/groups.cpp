@@ -54,21 +54,47 @@ inline bool workLeft() {
 inline int ownBits(int id) { return (id + PIECE_CODE_BASE) & 0xC0; }
 inline int cellOf(int id) { return boardIndex(game.pieces[id].row, game.pieces[id].col); }
 
-// scanNeighbourRuns() calls visit(q) for own neighbours q of cell, directions 7 down to 0. After
-// each one found it skips the neighbours that touch q (three places after an orthogonal direction,
-// two after a diagonal one): an own piece there is already in q's group.
-template <typename Visit>
-inline void scanNeighbourRuns(int cell, int own, Visit visit) {
+// neighbourMask() has bit d set when the neighbour of cell in direction d holds an own piece.
+inline int neighbourMask(int cell, int own) {
     const int32_t* cells = boardCells();
-    int d = 7;
-    while (d >= 0) {
-        const int32_t c = cells[cell + DirectionOffsets[d]];
-        if ((c & 0xC0) != own) {
-            --d;
-            continue;
+    int mask = 0;
+    for (int d = 0; d < 8; ++d) mask |= static_cast<int>((cells[cell + DirectionOffsets[d]] & 0xC0) == own) << d;
+    return mask;
+}
+
+// runHeads(mask) are the own neighbours that scanNeighbourRuns() visits: directions 7 down to 0,
+// and after each own neighbour found, the neighbours that touch it are skipped (three places
+// after an orthogonal direction, two after a diagonal one). It depends on the mask alone.
+struct RunHeads {
+    uint8_t of[256];
+    constexpr RunHeads() : of() {
+        for (int mask = 0; mask < 256; ++mask) {
+            int heads = 0;
+            int d = 7;
+            while (d >= 0) {
+                if (!(mask & (1 << d))) {
+                    --d;
+                    continue;
+                }
+                heads |= 1 << d;
+                d = d & 1 ? d - 3 : d - 2;
+            }
+            of[mask] = static_cast<uint8_t>(heads);
         }
-        visit(c - PIECE_CODE_BASE);
-        d = d & 1 ? d - 3 : d - 2;
+    }
+};
+constexpr RunHeads runHeads;
+
+// scanNeighbourRuns() calls visit(q) for the own neighbours q of cell that head a run, directions
+// 7 down to 0: an own piece on a neighbour that touches q is already in q's group. The visits do
+// not change the board, so the heads are known from the neighbour mask before the first one.
+template <typename Visit>
+inline void scanNeighbourRuns(int cell, int mask, Visit visit) {
+    const int32_t* cells = boardCells();
+    for (int heads = runHeads.of[mask]; heads != 0;) {
+        const int d = 31 - __builtin_clz(static_cast<unsigned>(heads));
+        heads &= ~(1 << d);
+        visit(cells[cell + DirectionOffsets[d]] - PIECE_CODE_BASE);
     }
 }
 
@@ -105,7 +131,8 @@ void joinGroupsOnPlace(int id) {
     p.stamp = game.stampCounter;
     p.weight = 1;
 
-    scanNeighbourRuns(cellOf(id), ownBits(id), [&](int q) {
+    const int cell = cellOf(id);
+    scanNeighbourRuns(cell, neighbourMask(cell, ownBits(id)), [&](int q) {
         const int g1 = game.pieces[q].group;
         const int g0 = p.group;
         if (g1 == g0) return;
@@ -160,14 +187,13 @@ void regroupFrom(int z) {
 // left. Only a namesake's removal or a neighbour pattern that may have split the group floods.
 void splitGroupOnRemove(int id) {
     const int s = sideOfPiece(id);
-    const int own = ownBits(id);
     const int x = cellOf(id);
-    const int32_t* cells = boardCells();
+    const int mask = neighbourMask(x, ownBits(id));
 
     --game.groupCount[s];
     if (game.pieces[id].group == id) {
         // The namesake is gone: every part of the old group is renamed after a neighbour.
-        scanNeighbourRuns(x, own, [&](int q) {
+        scanNeighbourRuns(x, mask, [&](int q) {
             if (game.pieces[q].group != id) return;
             ++game.groupCount[s];
             regroupFrom(q);
@@ -176,9 +202,6 @@ void splitGroupOnRemove(int id) {
     }
 
     const int64_t stampBefore = game.stampCounter;
-    int mask = 0;
-    for (int d = 0; d < 8; ++d)
-        if ((cells[x + DirectionOffsets[d]] & 0xC0) == own) mask |= 1 << d;
     const int runs = RingSplitTable[mask];
     if (runs <= 0) {
         game.groupCount[s] += runs + 1;
@@ -186,7 +209,7 @@ void splitGroupOnRemove(int id) {
     }
     // The group may have split: flood from one piece of each run not yet reached by a flood of
     // this removal. Stamps are 64-bit and only grow, so "not reached" is a plain comparison.
-    scanNeighbourRuns(x, own, [&](int q) {
+    scanNeighbourRuns(x, mask, [&](int q) {
         if (game.pieces[q].stamp > stampBefore) return;
         ++game.groupCount[s];
         regroupFrom(q);

@@ -168,6 +168,25 @@ TEST(ConnectionDistance, WorkedPositionGivesDistanceAndObstructionPerSide) {
     EXPECT_EQ(game.obstruction, 13);
 }
 
+// The distance is kept between calls, but a repeated call still adds the side's obstruction and
+// sets groupCountCopy, and nothing kept survives into the next position set up, even one reached
+// by as many placements.
+TEST(ConnectionDistance, KeptDistanceGivesTheSameSideEffectsAndEndsWithThePosition) {
+    setUpBoard(4, twoPairsAgainstTwo);
+    for (int call = 0; call < 2; ++call) {
+        game.obstruction = 0;
+        game.groupCountCopy = 0;
+        EXPECT_EQ(connectionDistance(0), 2) << "call " << call;
+        EXPECT_EQ(game.obstruction, 7) << "call " << call;
+        EXPECT_EQ(game.groupCountCopy, 2) << "call " << call;
+    }
+    // Side 0 now forms one block: no gap in any projection, one group.
+    setUpBoard(4, {{1, 1, 0}, {2, 1, 0}, {1, 2, 0}, {2, 2, 0}, {4, 1, 1}, {3, 4, 1}});
+    game.obstruction = 0;
+    EXPECT_EQ(connectionDistance(0), 0);
+    EXPECT_EQ(game.groupCountCopy, 1);
+}
+
 TEST(Evaluate, WorkedPositionScoresForTheSideThatMoved) {
     setUpBoard(4, twoPairsAgainstTwo);
     const int movesDifference = game.sideMoveCount[0] - game.sideMoveCount[1];

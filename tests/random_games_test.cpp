@@ -1,9 +1,12 @@
 // Random legal games on every board size and setup, with the from-scratch checker after every move
-// and every take-back, and the whole game taken back to the exact start.
+// and every take-back, and the whole game taken back to the exact start. The evaluation runs
+// along the way, so that the connection distances it keeps are compared with fresh ones after
+// moves of either side, captures and take-backs.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
+#include "moves/evaluate.h"
 #include "position/checker.h"
 #include "test_support.h"
 
@@ -25,20 +28,26 @@ void playAndUnwind(int size, int setup, unsigned seed, int maxMoves, int64_t sta
     for (int ply = 0; ply < maxMoves; ++ply) {
         const std::vector<Move> moves = legalMoves();
         if (moves.empty()) break;
+        evaluate();
         const GameState before = game;
         const Move probe = moves[random() % moves.size()];
         makeMove(probe);
         ASSERT_EQ(checkPosition(), "") << "after trying " << moveText(probe);
+        ASSERT_EQ(distanceCacheFault(), "") << "after trying " << moveText(probe);
+        evaluate();
         unmakeMove(probe);
         ASSERT_EQ(diffPositions(game, before), "") << "after taking back " << moveText(probe);
+        ASSERT_EQ(distanceCacheFault(), "") << "after taking back " << moveText(probe);
         const Move m = moves[random() % moves.size()];
         commitMove(m);
         ASSERT_EQ(checkPosition(), "") << "after move " << ply + 1 << " " << moveText(m);
+        ASSERT_EQ(distanceCacheFault(), "") << "after move " << ply + 1 << " " << moveText(m);
         movesChecked += 2;
     }
     while (game.historyPosition > 0) {
         undoStep();
         ASSERT_EQ(checkPosition(), "") << "after taking back to " << game.historyPosition;
+        ASSERT_EQ(distanceCacheFault(), "") << "after taking back to " << game.historyPosition;
         ++movesChecked;
     }
     EXPECT_EQ(diffPositions(game, start), "");

@@ -1,6 +1,7 @@
 // Shared helpers of the logic's tests: setting up positions, comparing them, random legal moves.
 #pragma once
 
+#include <cstring>
 #include <random>
 #include <sstream>
 #include <string>
@@ -61,12 +62,15 @@ inline void setUpBoard(int size, const std::vector<Placed>& pieces) {
 }
 
 // diffPositions() names the first difference between two states in everything that a move made
-// and taken back must restore: all but the group ids, stamps and weights and the evaluation's
-// scratch values.
+// and taken back must restore: all but the group ids, stamps and weights, the evaluation's scratch
+// values, and the per-side change counts with the connection distances kept by them, which only
+// ever count up.
 inline std::string diffPositions(const GameState& a, const GameState& b) {
     std::ostringstream out;
-    auto check = [&out](const char* what, long x, long y, int i = -1, int j = -1) {
-        if (!out.str().empty() || x == y) return;
+    bool found = false;
+    auto check = [&out, &found](const char* what, long x, long y, int i = -1, int j = -1) {
+        if (found || x == y) return;
+        found = true;
         out << what;
         if (i >= 0) out << "[" << i << "]";
         if (j >= 0) out << "[" << j << "]";
@@ -92,6 +96,12 @@ inline std::string diffPositions(const GameState& a, const GameState& b) {
             check("sideDiagCount", a.sideDiagCount[s][i], b.sideDiagCount[s][i], s, i);
             check("sideAntiDiagCount", a.sideAntiDiagCount[s][i], b.sideAntiDiagCount[s][i], s, i);
         }
+        for (int k = 0; k < PROJECTION_COUNT; ++k) {
+            check("sideOccupiedLines", static_cast<long>(a.sideOccupiedLines[s][k]),
+                  static_cast<long>(b.sideOccupiedLines[s][k]), s, k);
+            for (int i = 0; i < 48; ++i)
+                check("sideLineBytes", a.sideLineBytes[s][k][i], b.sideLineBytes[s][k][i], s, k * 48 + i);
+        }
         for (int i = 0; i < 16; ++i) {
             check("sideRowCount", a.sideRowCount[s][i], b.sideRowCount[s][i], s, i);
             check("sideColCount", a.sideColCount[s][i], b.sideColCount[s][i], s, i);
@@ -101,6 +111,19 @@ inline std::string diffPositions(const GameState& a, const GameState& b) {
         check("diagCount", a.diagCount[i], b.diagCount[i], i);
         check("antiDiagCount", a.antiDiagCount[i], b.antiDiagCount[i], i);
     }
+    for (int cell = 0; cell < BOARD_STRIDE * BOARD_STRIDE; ++cell)
+        check("squareLines", std::memcmp(&a.squareLines[cell], &b.squareLines[cell], sizeof(SquareLines)), 0, cell);
+    for (int family = 0; family < 4; ++family)
+        for (int i = 0; i < 31; ++i) {
+            const LineBits &x = a.lineBits[family][i], &y = b.lineBits[family][i];
+            check("lineBits pieces", static_cast<long>(x.pieces), static_cast<long>(y.pieces), family, i);
+            check("lineBits forward", static_cast<long>(x.forward), static_cast<long>(y.forward), family, i);
+            check("lineBits forwardCaptures", static_cast<long>(x.forwardCaptures),
+                  static_cast<long>(y.forwardCaptures), family, i);
+            check("lineBits backward", static_cast<long>(x.backward), static_cast<long>(y.backward), family, i);
+            check("lineBits backwardCaptures", static_cast<long>(x.backwardCaptures),
+                  static_cast<long>(y.backwardCaptures), family, i);
+        }
     for (int i = 0; i < 16; ++i) {
         check("rowCount", a.rowCount[i], b.rowCount[i], i);
         check("colCount", a.colCount[i], b.colCount[i], i);

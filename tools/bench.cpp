@@ -52,11 +52,15 @@ int commandBench(const CliOptions& options) {
         searchState.timeLimit[game.sideToMove] = 0;
         const auto start = std::chrono::steady_clock::now();
         const bool found = think();
-        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double caseSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        seconds += caseSeconds;
         total += game.evaluationCount;
-        std::printf("size %d setup %d depth %d moves \"%s\": bestmove %s score %d evals %" PRIu32 "\n", c.size,
-                    c.setup, c.depth, c.moves, found ? moveText(searchState.bestMove).c_str() : "none",
-                    searchState.bestMove.score, game.evaluationCount);
+        // The result comes first and stays as it was; the time and the rate follow it.
+        std::printf("size %d setup %d depth %d moves \"%s\": bestmove %s score %d evals %" PRIu32
+                    " | %.6f s, %.0f evals/s\n",
+                    c.size, c.setup, c.depth, c.moves, found ? moveText(searchState.bestMove).c_str() : "none",
+                    searchState.bestMove.score, game.evaluationCount, caseSeconds,
+                    caseSeconds > 0 ? game.evaluationCount / caseSeconds : 0.0);
     }
     std::printf("Total evaluations: %" PRIu64 "\n", total);
     std::printf("Evaluations per second: %.0f\n", seconds > 0 ? total / seconds : 0.0);

@@ -1,11 +1,12 @@
 // selfplay: games in which the computer plays both sides, each with its own limits, optionally
-// with the position checker after every move.
+// with the position checker and the check of the evaluation's kept distances after every move.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "moves/evaluate.h"
 #include "position/checker.h"
 #include "position/game_state.h"
 #include "position/history.h"
@@ -51,7 +52,8 @@ PlayedGame playGame(const CliOptions& o) {
         ++played;
         line += (line.empty() ? "" : " ") + moveText(m);
         if (o.check) {
-            const std::string fault = checkPosition();
+            std::string fault = checkPosition();
+            if (fault.empty()) fault = distanceCacheFault();
             if (!fault.empty()) {
                 std::printf("%s\n", line.c_str());
                 std::fprintf(stderr, "tarnwick-cli: position check failed after move %ld %s: %s\n", played,
