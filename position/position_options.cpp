@@ -49,20 +49,6 @@ std::string parseList(const std::string& option, const std::string& text, long l
     return "";
 }
 
-std::vector<std::string> splitMoves(const std::string& list) {
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : list + " ") {
-        if (c == ' ' || c == ',' || c == '\t' || c == '\n') {
-            if (!word.empty()) words.push_back(word);
-            word.clear();
-        } else {
-            word += c;
-        }
-    }
-    return words;
-}
-
 // playMoveList() plays the moves from the current position through the game history, stopping at
 // the first bad one.
 std::string playMoveList(const std::string& list) {
@@ -84,6 +70,20 @@ std::string playMoveList(const std::string& list) {
 std::string recordSourceName(const std::string& path) { return path == "-" ? "stdin" : path; }
 
 }  // namespace
+
+std::vector<std::string> splitMoves(const std::string& list) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : list + " ") {
+        if (c == ' ' || c == ',' || c == '\t' || c == '\n') {
+            if (!word.empty()) words.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    return words;
+}
 
 bool isPositionOption(const std::string& option) {
     return option == "--size" || option == "--setup" || option == "--moves" || option == "--record";
