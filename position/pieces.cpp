@@ -74,6 +74,15 @@ inline void adjustLineCounts(const SquareLines& square, int s, int delta) {
     adjustCount(game.sideDiagCount[s], s, PROJ_DIAGS, index[PROJ_DIAGS], delta);
 }
 
+// bitCounts.of[m] is the number of set bits of an 8-bit direction mask m.
+struct BitCounts {
+    uint8_t of[256];
+    constexpr BitCounts() : of() {
+        for (int m = 1; m < 256; ++m) of[m] = static_cast<uint8_t>(of[m >> 1] + (m & 1));
+    }
+};
+constexpr BitCounts bitCounts;
+
 // laneMasks.below[x]: the places 0 .. x - 1 in both halves of a line mask.
 struct LaneMasks {
     uint64_t below[34];
@@ -172,8 +181,8 @@ template <int D>
                           static_cast<uint32_t>((backwardFlips >> b) & 1) << back;
         piece.captureDirs ^= static_cast<uint32_t>((forwardCaptureFlips >> b) & 1) << D |
                              static_cast<uint32_t>((backwardCaptureFlips >> b) & 1) << back;
-        const int32_t moveCount = __builtin_popcount(piece.moveDirs);
-        const int32_t captureCount = __builtin_popcount(piece.captureDirs);
+        const int32_t moveCount = bitCounts.of[piece.moveDirs];
+        const int32_t captureCount = bitCounts.of[piece.captureDirs];
         game.sideMoveCount[s] += moveCount - piece.moveCount;
         game.sideCaptureCount[s] += captureCount - piece.captureCount;
         piece.moveCount = moveCount;
