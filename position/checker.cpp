@@ -197,6 +197,19 @@ void checkSquareLines(Report& report, int n) {
     lastSoundSize = n;
 }
 
+// The move and capture masks of every piece on the board by the rule of movement, by board index:
+// worked out once per check, for the pieces' records and for the line masks.
+struct RuleMasks {
+    uint32_t moves[BOARD_STRIDE * BOARD_STRIDE];
+    uint32_t captures[BOARD_STRIDE * BOARD_STRIDE];
+};
+
+void movesOfEveryPiece(int n, RuleMasks& rule) {
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+            if (game.board[r][c] > 0) movesByRule(r, c, n, rule.moves[boardIndex(r, c)], rule.captures[boardIndex(r, c)]);
+}
+
 void checkLineCounts(Report& report, int n) {
     for (int f = 0; f < 8; ++f) {
         const Tables t = tablesOf(f, n);
@@ -227,7 +240,7 @@ void checkLineCounts(Report& report, int n) {
     }
 }
 
-void checkPieces(Report& report, int n) {
+void checkPieces(Report& report, const RuleMasks& rule) {
     int pieces[2] = {0, 0}, moves[2] = {0, 0}, captures[2] = {0, 0};
     for (int side = 0; side < 2; ++side)
         for (int id = 64 * side; id < game.nextPieceId[side]; ++id) {
@@ -238,7 +251,8 @@ void checkPieces(Report& report, int n) {
                 report.expect(game.board[p.row][p.col], id + PIECE_CODE_BASE,
                               [&] { return at("square of piece", id); });
                 if (report.failed()) return;
-                movesByRule(p.row, p.col, n, moveDirs, captureDirs);
+                moveDirs = rule.moves[boardIndex(p.row, p.col)];
+                captureDirs = rule.captures[boardIndex(p.row, p.col)];
             }
             report.expect(p.moveDirs, moveDirs, [&] { return at("moveDirs of piece", id); });
             report.expect(p.captureDirs, captureDirs, [&] { return at("captureDirs of piece", id); });
@@ -259,12 +273,8 @@ void checkPieces(Report& report, int n) {
 // cell (as in the index formulas of the line counts) to the far border, and every piece on it
 // gives its bit in the pieces mask and its two direction bits of the family, taken from the rule
 // of movement, in the move masks.
-void checkLineBits(Report& report, int n) {
+void checkLineBits(Report& report, int n, const RuleMasks& rule) {
     static const char* const familyName[4] = {"row", "diag", "col", "antiDiag"};
-    uint32_t ruleMoves[BOARD_STRIDE * BOARD_STRIDE], ruleCaptures[BOARD_STRIDE * BOARD_STRIDE];
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c)
-            if (game.board[r][c] > 0) movesByRule(r, c, n, ruleMoves[boardIndex(r, c)], ruleCaptures[boardIndex(r, c)]);
     for (int family = 0; family < 4; ++family) {
         const int d = family + 3;
         const int back = (d + 4) & 7;
@@ -286,10 +296,10 @@ void checkLineBits(Report& report, int n) {
                     if (code <= 0) continue;
                     const int shift = place + 32 * sideOfCode(code);
                     expected.pieces |= uint64_t{1} << shift;
-                    expected.forward |= uint64_t{(ruleMoves[cell] >> d) & 1} << shift;
-                    expected.forwardCaptures |= uint64_t{(ruleCaptures[cell] >> d) & 1} << shift;
-                    expected.backward |= uint64_t{(ruleMoves[cell] >> back) & 1} << shift;
-                    expected.backwardCaptures |= uint64_t{(ruleCaptures[cell] >> back) & 1} << shift;
+                    expected.forward |= uint64_t{(rule.moves[cell] >> d) & 1} << shift;
+                    expected.forwardCaptures |= uint64_t{(rule.captures[cell] >> d) & 1} << shift;
+                    expected.backward |= uint64_t{(rule.moves[cell] >> back) & 1} << shift;
+                    expected.backwardCaptures |= uint64_t{(rule.captures[cell] >> back) & 1} << shift;
                 }
             }
             const LineBits& line = game.lineBits[family][i];
@@ -348,8 +358,10 @@ std::string checkPosition() {
     checkCells(report, n);
     if (!report.failed()) checkSquareLines(report, n);
     if (!report.failed()) checkLineCounts(report, n);
-    if (!report.failed()) checkPieces(report, n);
-    if (!report.failed()) checkLineBits(report, n);
+    RuleMasks rule;
+    if (!report.failed()) movesOfEveryPiece(n, rule);
+    if (!report.failed()) checkPieces(report, rule);
+    if (!report.failed()) checkLineBits(report, n, rule);
     if (!report.failed()) checkGroups(report, n);
     return report.text();
 }
