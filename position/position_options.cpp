@@ -20,17 +20,29 @@ bool parseInteger(const std::string& text, long& value) {
     return true;
 }
 
-namespace {
+std::string parseRanged(const std::string& option, const std::string& text, long low, long high, long& value) {
+    if (!parseInteger(text, value) || value < low || value > high)
+        return "option " + option + ": '" + text + "' is not a whole number from " + std::to_string(low) + " to " +
+               std::to_string(high);
+    return "";
+}
 
-std::string rangeText(long low, long high) { return std::to_string(low) + " to " + std::to_string(high); }
+namespace {
 
 // parseList() reads "A", "A-B" or comma-separated items of those, each within low..high. Without
 // `lists` only a single number is taken.
 std::string parseList(const std::string& option, const std::string& text, long low, long high, bool lists,
                       std::vector<int>& values) {
-    std::string error = "option " + option + ": '" + text + "' is not a whole number from " + rangeText(low, high);
-    if (lists) error += " (or a list such as " + std::to_string(low) + "-" + std::to_string(high) + ")";
     values.clear();
+    if (!lists) {
+        long value = 0;
+        const std::string error = parseRanged(option, text, low, high, value);
+        if (error.empty()) values.push_back(static_cast<int>(value));
+        return error;
+    }
+    const std::string error = "option " + option + ": '" + text + "' is not a whole number from " +
+                              std::to_string(low) + " to " + std::to_string(high) + " (or a list such as " +
+                              std::to_string(low) + "-" + std::to_string(high) + ")";
     size_t start = 0;
     while (start <= text.size()) {
         size_t comma = text.find(',', start);
@@ -45,7 +57,6 @@ std::string parseList(const std::string& option, const std::string& text, long l
         for (long v = first; v <= last; ++v) values.push_back(static_cast<int>(v));
         start = comma + 1;
     }
-    if (!lists && values.size() > 1) return error;
     return "";
 }
 
@@ -57,12 +68,9 @@ std::string playMoveList(const std::string& list) {
         const std::string where = "move " + std::to_string(i + 1) + " '" + moves[i] + "': ";
         MoveText text;
         if (!parseMoveText(moves[i], text)) return where + "not a move (write it like B1-B3 or C10xE12)";
-        if (winner() >= 0)
-            return where + "the game is over: side " + std::to_string(winner()) + " has connected all its pieces";
-        Move m;
-        const std::string reason = findLegalMove(text, m);
+        Move played;
+        const std::string reason = playMoveText(text, played);
         if (!reason.empty()) return where + reason;
-        commitMove(m);
     }
     return "";
 }
@@ -120,8 +128,8 @@ std::string checkPositionOptions(const PositionOptions& o) {
            ": the record gives the size, the setup and the moves";
 }
 
-// readRecordSource() reads one byte more than the limit, so that a larger file is told apart from
-// one that fills it exactly.
+// readRecordSource() stops reading once it is past the limit, so that a larger file is told apart
+// from one that fills it exactly without reading all of it.
 std::string readRecordSource(PositionOptions& o) {
     const std::string name = recordSourceName(o.recordPath);
     std::FILE* file = o.recordPath == "-" ? stdin : std::fopen(o.recordPath.c_str(), "rb");

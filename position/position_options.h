@@ -36,7 +36,6 @@ std::string checkPositionOptions(const PositionOptions& options);
 
 // readRecordSource() reads the --record file (standard input for "-") into recordText. Returns "" or
 // the message naming the file. A file larger than MAX_RECORD_BYTES is no record and is refused.
-constexpr long MAX_RECORD_BYTES = 1 << 20;
 std::string readRecordSource(PositionOptions& options);
 
 // splitMoves() cuts a move list into its words; blanks, commas, tabs and newlines separate them.
@@ -49,3 +48,7 @@ std::string setUpGame(const PositionOptions& options);
 
 // parseInteger() reads a whole decimal number with an optional sign, at most 12 characters.
 bool parseInteger(const std::string& text, long& value);
+
+// parseRanged() reads the value of `option` as a whole number from low to high. Returns "" or the
+// message.
+std::string parseRanged(const std::string& option, const std::string& text, long low, long high, long& value);

@@ -196,13 +196,11 @@ bool playTokens(const std::vector<Token>& tokens, bool bare, const Header& heade
         if (!parseMoveText(written, parsed))
             return refuse(error, token.line, token.text,
                           "not a move (like B1-B3), a move number (like 7.) or a result (1-0, 0-1 or *)");
-        const std::string where = "move " + std::to_string(ply + 1) + ": ";
-        if (winner() >= 0) return refuse(error, token.line, token.text, where + "the game is over: " + connectedText(winner()));
-        Move m;
-        const std::string reason = findLegalMove(parsed, m);
-        if (!reason.empty()) return refuse(error, token.line, token.text, where + reason);
-        commitMove(m);
-        record.moves.push_back(m);
+        Move played;
+        const std::string reason = playMoveText(parsed, played);
+        if (!reason.empty())
+            return refuse(error, token.line, token.text, "move " + std::to_string(ply + 1) + ": " + reason);
+        record.moves.push_back(played);
     }
     if (number) return refuse(error, number->line, number->text, "a move number without its move");
     if (result) return checkResult(*result, header, error);
@@ -230,6 +228,8 @@ struct SavedGame {
 
 // readGame() reads a record, or with bareSize a bare list of moves on that board, and replays it.
 bool readGame(const std::string& text, const int* bareSize, int bareSetup, GameRecord& record, RecordError& error) {
+    if (static_cast<long>(text.size()) > MAX_RECORD_BYTES)
+        return refuse(error, 1, "", "larger than " + std::to_string(MAX_RECORD_BYTES) + " bytes, too large for a game record");
     RecordParts parts;
     if (!splitRecord(text, parts, error)) return false;
     const bool bare = bareSize && parts.tags.empty() &&
@@ -250,6 +250,13 @@ bool readGame(const std::string& text, const int* bareSize, int bareSetup, GameR
 }
 
 }  // namespace
+
+std::string playMoveText(const MoveText& text, Move& played) {
+    if (winner() >= 0) return "the game is over: " + connectedText(winner());
+    const std::string reason = findLegalMove(text, played);
+    if (reason.empty()) commitMove(played);
+    return reason;
+}
 
 bool readRecord(const std::string& text, GameRecord& record, RecordError& error) {
     return readGame(text, nullptr, 0, record, error);

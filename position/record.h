@@ -9,17 +9,20 @@
 // Tags come first, one [Name "Value"] each; Size (4 to 16, default 8) and Setup (0 to 8, default 3) set
 // the game, Result must agree with the result token, any other tag is ignored. Then the moves in
 // notation, separated by blanks or line breaks, optionally numbered ("7." before side 0's move of each
-// pair), and a result token: "1-0" side 0 has connected all its pieces, "0-1" side 1 has, "*" anything
-// else. Comments in braces are skipped.
+// pair), and a result token: "1-0" side 0 has connected all its pieces, "0-1" side 1 has, "*" any
+// position. Comments in braces are skipped.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "position/move.h"
+#include "position/notation.h"
 
 constexpr int DEFAULT_BOARD_SIZE = 8;
 constexpr int DEFAULT_SETUP = 3;
+// A text larger than this is no game record: the longest games take a few kilobytes.
+constexpr long MAX_RECORD_BYTES = 1 << 20;
 
 // A game read from a record: the board, the setup and the moves played from it, each one legal where
 // it stands, none after a side has connected.
@@ -54,6 +57,11 @@ bool readRecordOrMoves(const std::string& text, int size, int setup, GameRecord&
 std::string describeRecordError(const RecordError& error, const std::string& source = "");
 
 // Playing and writing
+
+// playMoveText() plays the move written as `text` for the side to move through the game history and
+// returns "", with the move in `played`; or returns why it cannot be played (the game is over, or the
+// move is not legal here) and changes nothing.
+std::string playMoveText(const MoveText& text, Move& played);
 
 // loadRecord() starts the record's game and plays its moves through the game history, which ends up
 // at its last position, ready to take the moves back.

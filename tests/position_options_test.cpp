@@ -31,6 +31,8 @@ const OptionCase optionCases[] = {
     {"--size", "4-6", true, "", {4, 5, 6}},
     {"--size", "5,8", true, "", {5, 8}},
     {"--size", "4-6", false, "option --size: '4-6' is not a whole number from 4 to 16", {}},
+    {"--size", "4-4", false, "option --size: '4-4' is not a whole number from 4 to 16", {}},
+    {"--setup", "2,2", false, "option --setup: '2,2' is not a whole number from 0 to 8", {}},
     {"--size", "17", true, "option --size: '17' is not a whole number from 4 to 16 (or a list such as 4-16)", {}},
     {"--size", "3", false, "option --size: '3' is not a whole number from 4 to 16", {}},
     {"--setup", "0", false, "", {0}},

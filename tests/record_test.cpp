@@ -19,6 +19,7 @@ namespace {
 
 using testing_support::diffPositions;
 using testing_support::legalMoves;
+using testing_support::sameMove;
 using testing_support::setUpGame;
 
 std::string moveTexts(const std::vector<Move>& moves) {
@@ -41,11 +42,6 @@ void playRandomly(std::mt19937& random, int plies) {
         if (moves.empty()) return;
         commitMove(moves[random() % moves.size()]);
     }
-}
-
-bool sameMove(const Move& a, const Move& b) {
-    return a.fromRow == b.fromRow && a.fromCol == b.fromCol && a.toRow == b.toRow && a.toCol == b.toCol &&
-           a.piece == b.piece && a.direction == b.direction && a.distance == b.distance && a.captured == b.captured;
 }
 
 TEST(RecordTest, WrittenRecordsReadBackToTheSameGameOnEveryBoardAndSetup) {
@@ -244,6 +240,20 @@ TEST(RecordTest, BadRecordsAreRefusedWithLineTokenAndReasonAndChangeNothing) {
         EXPECT_EQ(recordText(), recordBefore);
         EXPECT_TRUE(sameMove(lastMove, lastBefore));
     }
+}
+
+// A text of more than MAX_RECORD_BYTES is refused before it is taken apart, also when it comes from
+// the clipboard, where no file size was checked; one of that size is read.
+TEST(RecordTest, ATextLargerThanAnyRecordIsRefusedUnread) {
+    const std::string fits = "1. B1-B3 *" + std::string(MAX_RECORD_BYTES - 10, ' ');
+    const std::string tooLarge = fits + " ";
+    GameRecord record;
+    RecordError error;
+    EXPECT_TRUE(readRecord(fits, record, error)) << describeRecordError(error);
+    EXPECT_FALSE(readRecord(tooLarge, record, error));
+    EXPECT_EQ(describeRecordError(error), "line 1: larger than 1048576 bytes, too large for a game record");
+    EXPECT_FALSE(readRecordOrMoves(std::string(MAX_RECORD_BYTES + 1, ' '), 8, 3, record, error));
+    EXPECT_EQ(error.problem, "larger than 1048576 bytes, too large for a game record");
 }
 
 TEST(RecordTest, RefusalsNameTheSourceLineAndAShortPrintableToken) {

@@ -52,14 +52,6 @@ bool parseSeconds(const std::string& text, double& value) {
 
 namespace {
 
-std::string parseRanged(const std::string& option, const std::string& text, long low, long high,
-                        long& value) {
-    if (!parseInteger(text, value) || value < low || value > high)
-        return "option " + option + ": '" + text + "' is not a whole number from " + std::to_string(low) +
-               " to " + std::to_string(high);
-    return "";
-}
-
 std::string parseTime(const std::string& option, const std::string& text, double& value) {
     if (!parseSeconds(text, value) || value > 1e6)
         return "option " + option + ": '" + text + "' is not a number of seconds from 0 to 1000000";

@@ -28,13 +28,7 @@ using namespace testing_support;
 
 bool sameGame(const GameRecord& a, const GameRecord& b) {
     if (a.size != b.size || a.setup != b.setup || a.moves.size() != b.moves.size()) return false;
-    for (size_t i = 0; i < a.moves.size(); ++i) {
-        const Move &m = a.moves[i], &n = b.moves[i];
-        if (m.fromRow != n.fromRow || m.fromCol != n.fromCol || m.toRow != n.toRow || m.toCol != n.toCol ||
-            m.piece != n.piece || m.captured != n.captured)
-            return false;
-    }
-    return true;
+    return std::equal(a.moves.begin(), a.moves.end(), b.moves.begin(), sameMove);
 }
 
 // The game in play while a text is read: a few moves on board 5, the last one taken back.
