@@ -12,12 +12,6 @@
 
 namespace {
 
-// The weights of an undecided score: one step of connection distance, one obstructing enemy piece
-// (a legal move weighs 1). A decided score grows by DECIDED_DEPTH_STEP per ply of remaining depth.
-constexpr int32_t DISTANCE_WEIGHT = 1024;
-constexpr int32_t OBSTRUCTION_WEIGHT = 512;
-constexpr int32_t DECIDED_DEPTH_STEP = 512;
-
 constexpr int MAX_GAP_COST = 14;       // cap of the cost of closing gaps, the starting best cost
 constexpr int32_t SINK_CAPACITY = 64;  // room behind the last run, never filled below the cap
 

@@ -7,6 +7,12 @@
 
 constexpr int32_t WIN_SCORE = 1081606144;  // 0x40780000, base magnitude of a decided position
 
+// The weights of an undecided score: one step of connection distance, one obstructing enemy piece
+// (a legal move weighs 1). A decided score grows by DECIDED_DEPTH_STEP per ply of remaining depth.
+constexpr int32_t DISTANCE_WEIGHT = 1024;
+constexpr int32_t OBSTRUCTION_WEIGHT = 512;
+constexpr int32_t DECIDED_DEPTH_STEP = 512;
+
 int32_t evaluate();
 int connectionDistance(int side);
 int projectionGapCost(const int32_t* own, const int32_t* opponent, int lineCount, int divisor);

@@ -7,10 +7,12 @@
 #include "position/perft.h"
 #include "position/record.h"
 
-int usageError(const std::string& message) {
+int errorExit(const std::string& message, int status) {
     std::fprintf(stderr, "tarnwick-cli: %s\n", message.c_str());
-    return 2;
+    return status;
 }
+
+int usageError(const std::string& message) { return errorExit(message, 2); }
 
 int commandShow(const CliOptions& options) {
     if (!options.args.empty()) return usageError("show takes no arguments");

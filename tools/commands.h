@@ -3,11 +3,12 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "tools/options.h"
 
-// usageError() prints "tarnwick-cli: MESSAGE" to standard error and returns 2.
+// errorExit() prints "tarnwick-cli: MESSAGE" to standard error and returns status; usageError() does
+// so with status 2, the status of bad input.
+int errorExit(const std::string& message, int status);
 int usageError(const std::string& message);
 
 // parseDepth() reads the depth argument of search, think and analyse: a whole number from 1 to 99.

@@ -20,10 +20,10 @@
 
 namespace {
 
-// Marks, by how far the score of the move played falls below the best score, in evaluation units:
-// one step of connection distance is worth 1024, one obstructing piece 512, one legal move 1.
-constexpr int64_t DUBIOUS_DROP = 1024;  // "?": about a move's worth of connection lost
-constexpr int64_t BLUNDER_DROP = 3072;  // "??": about three
+// Marks, by how far the score of the move played falls below the best score, in steps of connection
+// distance (1024 evaluation units; an obstructing piece is worth 512, a legal move 1).
+constexpr int64_t DUBIOUS_DROP = DISTANCE_WEIGHT;      // "?": about a move's worth of connection lost
+constexpr int64_t BLUNDER_DROP = 3 * DISTANCE_WEIGHT;  // "??": about three
 
 // searchScore() is what `search depth` prints as the score of the current position: the fixed-depth
 // search's value for the side to move, NO_SCORE when that side has no legal move.

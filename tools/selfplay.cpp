@@ -98,11 +98,6 @@ std::string writeRecord(const std::string& directory, long number) {
     return "";
 }
 
-int failure(const std::string& message) {
-    std::fprintf(stderr, "tarnwick-cli: %s\n", message.c_str());
-    return 1;
-}
-
 }  // namespace
 
 // With one game the position options (moves included) give the start; with --games K the games go
@@ -137,7 +132,7 @@ int commandSelfplay(const CliOptions& options) {
         printResult(r, options);
         if (!options.recordsDirectory.empty()) {
             const std::string error = writeRecord(options.recordsDirectory, g + 1);
-            if (!error.empty()) return failure(error);
+            if (!error.empty()) return errorExit(error, 1);
         }
         if (r.outcome == Outcome::CheckFailed) return 1;
         if (r.outcome == Outcome::Side0Wins) ++wins[0];
