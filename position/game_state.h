@@ -148,6 +148,6 @@ inline int32_t* boardCells() { return &game.board[0][0]; }
 // the zero state of a fresh process.
 void resetPosition();
 
-// clearGameState() zeroes the whole record, as at process start. The desktop program never needs
-// it; the tool and the tests use it to set up one position after another in one process.
+// clearGameState() zeroes the whole record, as at process start, so that one process can set up one
+// position after another: startPosition() begins with it in both programs and in the tests.
 void clearGameState();
