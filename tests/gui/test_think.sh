@@ -2,9 +2,10 @@
 # "Think!": with time 0 the computer searches to the typed depth and plays the move that tarnwick-cli's
 # search finds; limits typed outside their ranges are brought into them; a timed think shows the root move
 # and the depth while it runs, keeps the window drawn, ignores clicks on the board, on Undo and on
-# "Think!" itself, and plays the move of tarnwick-cli's think. The timed think ends by its depth limit long
-# before its time, so it lasts as long as its work however busy the machine is (the desktop tests of
-# clicks during a think and of bad limits see thinks end by their time). Usage: test_think.sh PROGRAM BUILD-DIR
+# "Think!" itself, and plays one legal move when its time is up; a timed think that reaches its depth
+# limit plays the move of tarnwick-cli's think to that depth. The progress is watched during a think that
+# ends by its time, not by its work, so that a fast machine cannot end it before the first look.
+# Usage: test_think.sh PROGRAM BUILD-DIR
 source "$(dirname "$0")/lib.sh"
 gui_init "$1" "$2"
 CLI=("$GUI_BUILD/tarnwick-cli")
@@ -45,20 +46,21 @@ if gui_start ok; then
         gui_expect_position "limits '$limits' play the depth-$depth move $move" "$W" 8 3 "$played" "restart undo"
     done
 
-    # A timed think to depth 7 by side 1, with clicks that must all be ignored while it runs.
+    # A timed think of SECONDS_TO_THINK seconds by side 1 (its depth limit is out of reach), with clicks
+    # that must all be ignored while it runs.
     gui_click_control "$W" 8 undo
     gui_click_control "$W" 8 undo
     gui_expect_position "back to B1-B3" "$W" 8 3 "B1-B3" "restart undo redo end"
     gui_shot_ppm "$W"
     gui_expect_eq "no search output before the think" "plain plain plain" \
         "$(regionText "${EXPLORING[@]}") $(regionText "${AT_DEPTH[@]}") $(regionText "${EXPLORING_LABEL[@]}")"
-    thought=$("${CLI[@]}" --moves B1-B3 think 7 | awk '{ print $2 }')
-    gui_set_limits "$W" 8 7 600
+    SECONDS_TO_THINK=4
+    gui_set_limits "$W" 8 30 "$SECONDS_TO_THINK"
     gui_click_control "$W" 8 think
     gui_click_square "$W" A3
     gui_click_control "$W" 8 undo
     gui_click_control "$W" 8 think
-    texts=() running=0 labelled=0 deadline=$(( SECONDS + 6 * GUI_TIMEOUT ))
+    texts=() running=0 labelled=0 deadline=$(( SECONDS + SECONDS_TO_THINK + 6 * GUI_TIMEOUT ))
     while (( SECONDS < deadline )); do
         gui_shot_ppm "$W"
         exploring=$(regionText "${EXPLORING[@]}")
@@ -75,11 +77,35 @@ if gui_start ok; then
     gui_expect_eq "during the think the root move, its depth and the label are shown" 1 "$labelled"
     gui_expect_eq "the window keeps being redrawn: the root move shown changes" yes \
         "$([ "${#texts[@]}" -ge 2 ] && echo yes || echo "no (${#texts[@]} texts)")"
-    # The board now shows B1-B3 and the think's move: none of the clicks made during the think took effect
-    # (a second think, an undo, or a selection would each show another board).
-    gui_expect_position "the think plays $thought, the move of a think to depth 7" "$W" 8 3 "B1-B3 $thought"
+    # The board now shows B1-B3 and one legal move of side 1: none of the clicks made during the think
+    # took effect (a second think, an undo, or a selection would each show another board).
+    expected=()
+    for move in $("${CLI[@]}" --moves B1-B3 moves | awk '{ print $1 }'); do
+        expected+=("$move:$(gui_expected_board 8 3 "B1-B3 $move")")
+    done
+    found=
+    for (( i = 0; i < GUI_TIMEOUT * 10; i++ )); do
+        actual=$(gui_board "$W" 8)
+        for entry in "${expected[@]}"; do
+            [ "$actual" = "${entry#*:}" ] && found=${entry%%:*} && break
+        done
+        [ -n "$found" ] && break
+        sleep 0.05
+    done
+    gui_expect_eq "after the time-out one legal move of side 1 is played" yes \
+        "$([ -n "$found" ] && echo yes || echo "no: the board shows
+$actual")"
     gui_expect_eq "and the outputs are hidden again, the history intact" "plain plain restart undo" \
         "$(regionText "${EXPLORING[@]}") $(regionText "${AT_DEPTH[@]}") $(gui_controls "$W" 8)"
+
+    # A timed think that reaches its depth limit first plays the move of tarnwick-cli's think to it.
+    gui_click_control "$W" 8 undo
+    gui_expect_position "back to B1-B3 again" "$W" 8 3 "B1-B3" "restart undo redo end"
+    thought=$("${CLI[@]}" --moves B1-B3 think 7 | awk '{ print $2 }')
+    gui_set_limits "$W" 8 7 600
+    gui_click_control "$W" 8 think
+    gui_expect_position "a think to depth 7 with time to spare plays $thought" "$W" 8 3 "B1-B3 $thought" \
+        "restart undo"
     gui_close_window "$W"
     gui_wait_exit
 else
