@@ -53,9 +53,7 @@ int main(int argc, char** argv) {
     // 3. The main window, its images and widgets, shown on the game's position.
     mainWindow = createMainWindow();
     mainWindow->callback(onMainWindowClose);
-    buildLightSamples();
-    buildSquareImages();
-    releaseLightSamples();
+    renderSquareImages();
     buildMainWindow();
     installFltkToolkit();
     refreshBoard();

@@ -124,6 +124,12 @@ void releaseLightSamples() {
     lightSamples = nullptr;
 }
 
+void renderSquareImages() {
+    buildLightSamples();
+    buildSquareImages();
+    releaseLightSamples();
+}
+
 // renderEmptySquare() shades the bare cushion under all light samples.
 Fl_RGB_Image* renderEmptySquare(int n, double a, int backRed, int backGreen, int backBlue, double e) {
     const int back[3] = {backRed, backGreen, backBlue};

@@ -33,6 +33,10 @@ void buildLightSamples();
 void buildSquareImages();
 void releaseLightSamples();
 
+// renderSquareImages() is the start-up order above: the light samples are built, the 24 images
+// rendered under them, and the samples freed again.
+void renderSquareImages();
+
 // Rendering one image: a new n x n image over a new buffer. a is the cushion height (negative: hollow),
 // e the light intensity, R the piece diameter in pixels and f the piece height.
 Fl_RGB_Image* renderEmptySquare(int n, double a, int backRed, int backGreen, int backBlue, double e);

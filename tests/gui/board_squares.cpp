@@ -81,9 +81,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "board_squares: %s is no screenshot of a board of size %s\n", argv[1], argv[2]);
         return 2;
     }
-    buildLightSamples();
-    buildSquareImages();
-    releaseLightSamples();
+    renderSquareImages();
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) std::printf("%s%c", nameSquare(shot, r, c).c_str(), c == n ? '\n' : ' ');
     return 0;

@@ -110,9 +110,7 @@ int main(int argc, char** argv) {
     game.boardSize = BOARD_SIZE;
     mainWindow = createMainWindow();
     mainWindow->callback(onMainWindowClose);
-    buildLightSamples();
-    buildSquareImages();
-    releaseLightSamples();
+    renderSquareImages();
     buildMainWindow();
 
     startPosition(BOARD_SIZE, SETUP);
