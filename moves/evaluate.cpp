@@ -189,6 +189,39 @@ int largestGapCost(int side) {
     return cost;
 }
 
+// Connection distances already worked out, each with the set of squares and the board size that
+// decide it. In a search the same arrangement of one side recurs under many different moves of the
+// other, and its distance is then found here instead of worked out again. A slot is chosen by the
+// set's key and holds the last distance stored in it; the full set is compared, so a distance found
+// is always that of the set. Both sides share the table: the same squares give the same distance.
+struct KnownDistance {
+    uint64_t squares[4];
+    int32_t boardSize;  // 0 while the slot is empty
+    int32_t distance;
+};
+constexpr int KNOWN_DISTANCE_SLOTS = 4096;
+KnownDistance knownDistances[KNOWN_DISTANCE_SLOTS];
+
+KnownDistance& slotOf(int side) {
+    return knownDistances[game.sideSquaresKey[side] & (KNOWN_DISTANCE_SLOTS - 1)];
+}
+
+bool holdsSquaresOf(const KnownDistance& known, int side) {
+    const uint64_t* squares = game.sideSquares[side];
+    return known.boardSize == game.boardSize && known.squares[0] == squares[0] &&
+           known.squares[1] == squares[1] && known.squares[2] == squares[2] && known.squares[3] == squares[3];
+}
+
+// distanceOf() is largestGapCost(side), from the table when it is there, else worked out and stored.
+int distanceOf(int side) {
+    KnownDistance& known = slotOf(side);
+    if (holdsSquaresOf(known, side)) return known.distance;
+    known.distance = largestGapCost(side);
+    known.boardSize = game.boardSize;
+    for (int w = 0; w < 4; ++w) known.squares[w] = game.sideSquares[side][w];
+    return known.distance;
+}
+
 }  // namespace
 
 // projectionGapCost() measures how many piece moves close the gaps of one projection of a side:
@@ -209,31 +242,38 @@ int projectionGapCost(const int32_t* own, const int32_t* opponent, int lineCount
 // connectionDistance() is the largest gap cost over the eight projections of side's pieces; each
 // projection also adds the opponent pieces inside side's band to `obstruction`. The distance
 // depends only on the side's own tables, so it is kept until one of its pieces is placed or
-// removed: in a search most evaluations follow a move of the other side.
+// removed: in a search most evaluations follow a move of the other side. A new arrangement of the
+// side's pieces is looked up among the distances already worked out.
 int connectionDistance(int side) {
     game.groupCountCopy = game.groupCount[side];
     game.obstruction += obstructionOf(side);
     const uint64_t key = game.sideChangeCount[side] + 1;
     if (game.cachedDistanceKey[side] != key) {
-        game.cachedDistance[side] = largestGapCost(side);
+        game.cachedDistance[side] = distanceOf(side);
         game.cachedDistanceKey[side] = key;
     }
     return game.cachedDistance[side];
 }
 
 // distanceCacheFault() compares each side's kept connection distance, where one is kept for the
-// position as it is, with the distance computed afresh. It leaves every value of the evaluation as
-// it was.
+// position as it is, and the distance that the table of known distances holds for the side's
+// squares, where it holds one, with the distance computed afresh. It leaves every value of the
+// evaluation and the table as they were.
 std::string distanceCacheFault() {
     const int32_t groupCountCopy = game.groupCountCopy;
     std::string fault;
+    const auto compare = [&fault](const char* what, int side, int32_t kept, int fresh) {
+        if (fault.empty() && kept != fresh)
+            fault = std::string(what) + " connection distance of side " + std::to_string(side) + ": " +
+                    std::to_string(kept) + ", computed afresh " + std::to_string(fresh);
+    };
     for (int side = 0; side < 2 && fault.empty(); ++side) {
-        if (game.cachedDistanceKey[side] != game.sideChangeCount[side] + 1) continue;
         game.groupCountCopy = game.groupCount[side];
         const int fresh = largestGapCost(side);
-        if (fresh != game.cachedDistance[side])
-            fault = "kept connection distance of side " + std::to_string(side) + ": " +
-                    std::to_string(game.cachedDistance[side]) + ", computed afresh " + std::to_string(fresh);
+        if (game.cachedDistanceKey[side] == game.sideChangeCount[side] + 1)
+            compare("kept", side, game.cachedDistance[side], fresh);
+        const KnownDistance& known = slotOf(side);
+        if (holdsSquaresOf(known, side)) compare("known", side, known.distance, fresh);
     }
     game.groupCountCopy = groupCountCopy;
     return fault;

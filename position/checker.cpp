@@ -240,6 +240,25 @@ void checkLineCounts(Report& report, int n) {
     }
 }
 
+// Each side's set of squares and its key, from the board.
+void checkSquareSets(Report& report, int n) {
+    uint64_t squares[2][4] = {};
+    uint64_t keys[2] = {0, 0};
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            if (game.board[r][c] <= 0) continue;
+            const int side = sideOfCode(game.board[r][c]), number = squareNumber(r, c);
+            squares[side][number >> 6] |= uint64_t{1} << (number & 63);
+            keys[side] ^= squareKey(number);
+        }
+    for (int side = 0; side < 2; ++side) {
+        for (int w = 0; w < 4; ++w)
+            report.expect(game.sideSquares[side][w], squares[side][w],
+                          [&] { return at("square set of side", side) + " word " + std::to_string(w); });
+        report.expect(game.sideSquaresKey[side], keys[side], [&] { return at("square set key of side", side); });
+    }
+}
+
 void checkPieces(Report& report, const RuleMasks& rule) {
     int pieces[2] = {0, 0}, moves[2] = {0, 0}, captures[2] = {0, 0};
     for (int side = 0; side < 2; ++side)
@@ -358,6 +377,7 @@ std::string checkPosition() {
     checkCells(report, n);
     if (!report.failed()) checkSquareLines(report, n);
     if (!report.failed()) checkLineCounts(report, n);
+    if (!report.failed()) checkSquareSets(report, n);
     RuleMasks rule;
     if (!report.failed()) movesOfEveryPiece(n, rule);
     if (!report.failed()) checkPieces(report, rule);

@@ -74,6 +74,8 @@ void resetPosition() {
             for (uint8_t& count : projection) count = 0;
         game.sideChangeCount[s] = game.cachedDistanceKey[s] = 0;
         game.cachedDistance[s] = 0;
+        for (uint64_t& squares : game.sideSquares[s]) squares = 0;
+        game.sideSquaresKey[s] = 0;
     }
 }
 

@@ -25,6 +25,18 @@ constexpr int sideOfPiece(int id) { return id >> 6; }
 // sideOfCode() is the side of the piece whose cell code (64..191) is given: code & 0xC0 is 0x40 or 0x80.
 constexpr int sideOfCode(int32_t code) { return code >> 7; }
 
+// squareNumber() numbers the squares of the largest board row by row, 0 .. 255.
+constexpr int squareNumber(int row, int col) { return MAX_BOARD_SIZE * (row - 1) + col - 1; }
+
+// squareKey() is a fixed pseudo-random number of each square number: the bits of the number
+// mixed so that the keys of different sets of squares rarely agree.
+constexpr uint64_t squareKey(int number) {
+    uint64_t x = static_cast<uint64_t>(number) + 0x9E3779B97F4A7C15u;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9u;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBu;
+    return x ^ (x >> 31);
+}
+
 // The eight projections of a side's pieces, in the order in which the evaluation takes them.
 enum Projection {
     PROJ_COLS,            // sideColCount
@@ -135,6 +147,12 @@ struct GameState {
     uint64_t sideChangeCount[2];
     uint64_t cachedDistanceKey[2];
     int32_t cachedDistance[2];
+
+    // Each side's squares as a set of 256 bits, bit squareNumber(row, col), and a key of the set:
+    // the exclusive or of squareKey() over its squares. The set alone decides the side's connection
+    // distance, and the evaluation remembers distances by it (and finds them by the key).
+    uint64_t sideSquares[2][4];
+    uint64_t sideSquaresKey[2];
 };
 
 extern GameState game;

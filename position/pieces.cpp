@@ -55,11 +55,27 @@ inline void adjustCount(int32_t* counts, int s, Projection k, int i, int delta) 
     else occupied &= ~(static_cast<uint64_t>(count == 0) << i);
 }
 
+// squareKeys.of[i] is squareKey(i), worked out once.
+struct SquareKeys {
+    uint64_t of[MAX_BOARD_SIZE * MAX_BOARD_SIZE];
+    constexpr SquareKeys() : of() {
+        for (int i = 0; i < MAX_BOARD_SIZE * MAX_BOARD_SIZE; ++i) of[i] = squareKey(i);
+    }
+};
+constexpr SquareKeys squareKeys;
+
+// toggleSquare() puts the square into side s's set of squares or takes it out, and its key with it.
+inline void toggleSquare(int number, int s) {
+    game.sideSquares[s][number >> 6] ^= uint64_t{1} << (number & 63);
+    game.sideSquaresKey[s] ^= squareKeys.of[number];
+}
+
 // adjustLineCounts() adds delta to the four counts of both sides and the eight counts of side s
-// for the lines through the square.
+// for the lines through the square, whose side s it joins or leaves.
 inline void adjustLineCounts(const SquareLines& square, int s, int delta) {
     const uint8_t* index = square.projection;
     ++game.sideChangeCount[s];
+    toggleSquare(MAX_BOARD_SIZE * index[PROJ_ROWS] + index[PROJ_COLS], s);
     game.colCount[index[PROJ_COLS]] += delta;
     game.antiDiagCount[index[PROJ_ANTI_DIAGS]] += delta;
     game.rowCount[index[PROJ_ROWS]] += delta;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -185,6 +186,43 @@ TEST(ConnectionDistance, KeptDistanceGivesTheSameSideEffectsAndEndsWithThePositi
     game.obstruction = 0;
     EXPECT_EQ(connectionDistance(0), 0);
     EXPECT_EQ(game.groupCountCopy, 1);
+}
+
+// Distances worked out before are found again by the exact set of a side's squares, never by its
+// key alone: two pairs of side 0 whose keys pick the same slot of the table, one pair touching
+// (distance 0) and one with a gap between (distance above 0), each keep their own distance
+// whichever was stored last.
+TEST(ConnectionDistance, KnownDistanceBelongsToTheExactSetOfSquares) {
+    constexpr int N = 8;
+    const auto pairKey = [](int r1, int c1, int r2, int c2) {
+        return (squareKey(squareNumber(r1, c1)) ^ squareKey(squareNumber(r2, c2))) & 4095;
+    };
+    std::vector<Placed> touching, apart;
+    for (int a = 0; a < N * N && apart.empty(); ++a)
+        for (int b = a + 1; b < N * N && apart.empty(); ++b) {
+            const int r1 = a / N + 1, c1 = a % N + 1, r2 = b / N + 1, c2 = b % N + 1;
+            if (std::max(std::abs(r2 - r1), std::abs(c2 - c1)) < 3) continue;
+            for (int t = 0; t < N * N && apart.empty(); ++t) {
+                const int r = t / N + 1, c = t % N + 1;
+                if (c < N && pairKey(r, c, r, c + 1) == pairKey(r1, c1, r2, c2)) {
+                    touching = {{r, c, 0}, {r, c + 1, 0}};
+                    apart = {{r1, c1, 0}, {r2, c2, 0}};
+                }
+            }
+        }
+    ASSERT_FALSE(apart.empty()) << "no pair of squares shares a slot with a touching pair";
+
+    setUpBoard(N, apart);
+    const int apartDistance = connectionDistance(0);
+    ASSERT_GT(apartDistance, 0);
+    for (int round = 0; round < 2; ++round) {
+        setUpBoard(N, touching);
+        EXPECT_EQ(connectionDistance(0), 0) << "round " << round;
+        EXPECT_EQ(distanceCacheFault(), "");
+        setUpBoard(N, apart);
+        EXPECT_EQ(connectionDistance(0), apartDistance) << "round " << round;
+        EXPECT_EQ(distanceCacheFault(), "");
+    }
 }
 
 TEST(Evaluate, WorkedPositionScoresForTheSideThatMoved) {

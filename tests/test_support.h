@@ -102,6 +102,9 @@ inline std::string diffPositions(const GameState& a, const GameState& b) {
             for (int i = 0; i < 48; ++i)
                 check("sideLineBytes", a.sideLineBytes[s][k][i], b.sideLineBytes[s][k][i], s, k * 48 + i);
         }
+        for (int w = 0; w < 4; ++w)
+            check("sideSquares", static_cast<long>(a.sideSquares[s][w]), static_cast<long>(b.sideSquares[s][w]), s, w);
+        check("sideSquaresKey", static_cast<long>(a.sideSquaresKey[s]), static_cast<long>(b.sideSquaresKey[s]), s);
         for (int i = 0; i < 16; ++i) {
             check("sideRowCount", a.sideRowCount[s][i], b.sideRowCount[s][i], s, i);
             check("sideColCount", a.sideColCount[s][i], b.sideColCount[s][i], s, i);
