@@ -75,7 +75,7 @@ inline void toggleSquare(int number, int s) {
 inline void adjustLineCounts(const SquareLines& square, int s, int delta) {
     const uint8_t* index = square.projection;
     ++game.sideChangeCount[s];
-    toggleSquare(MAX_BOARD_SIZE * index[PROJ_ROWS] + index[PROJ_COLS], s);
+    toggleSquare(squareNumber(index[PROJ_ROWS] + 1, index[PROJ_COLS] + 1), s);
     game.colCount[index[PROJ_COLS]] += delta;
     game.antiDiagCount[index[PROJ_ANTI_DIAGS]] += delta;
     game.rowCount[index[PROJ_ROWS]] += delta;
