@@ -450,6 +450,24 @@ $expected"
     return 1
 }
 
+# gui_wait_played_move WINDOW SIZE SETUP MOVES: waits until the board shows MOVES and one legal move more,
+# in the normal display, and prints that move; fails when no legal move shows within GUI_TIMEOUT seconds.
+# For a think that ends by its time, which may choose any move.
+gui_wait_played_move() {
+    local window=$1 n=$2 setup=$3 moves=$4 move entry actual expected=() deadline=$(( SECONDS + GUI_TIMEOUT ))
+    for move in $("$GUI_BUILD/tarnwick-cli" --size "$n" --setup "$setup" --moves "$moves" moves | awk '{ print $1 }'); do
+        expected+=("$move:$(gui_expected_board "$n" "$setup" "$moves $move")")
+    done
+    while (( SECONDS <= deadline )); do
+        actual=$(gui_board "$window" "$n")
+        for entry in "${expected[@]}"; do
+            [ "$actual" = "${entry#*:}" ] && { echo "${entry%%:*}"; return 0; }
+        done
+        sleep 0.05
+    done
+    return 1
+}
+
 # gui_expect_position WHAT WINDOW SIZE SETUP MOVES [CONTROLS]: the board in the normal display after
 # MOVES and, when given, exactly these navigation buttons shown (see gui_controls).
 gui_expect_position() {

@@ -18,16 +18,6 @@ computerMove() {
     fi
 }
 
-# playedMove MOVES: the legal move after MOVES that the board shows played, if any.
-playedMove() {
-    local actual move
-    actual=$(gui_board "$W" 8)
-    for move in $("${CLI[@]}" --moves "$1" moves | awk '{ print $1 }'); do
-        [ "$actual" = "$(gui_expected_board 8 3 "$1 $move")" ] && { echo "$move"; return 0; }
-    done
-    return 1
-}
-
 if gui_start ok; then
     W=$GUI_MAIN_WINDOW
     played="B1-B3"
@@ -54,9 +44,8 @@ if gui_start ok; then
             move=$(computerMove "$played" $limits)
             gui_expect_position "$what: the search with limits $limits plays $move" "$W" 8 3 "$played $move"
         else
-            # A think of one second: poll until its move shows.
-            deadline=$(( SECONDS + 1 + GUI_TIMEOUT ))
-            until move=$(playedMove "$played") || (( SECONDS > deadline )); do sleep 0.05; done
+            # A think of one second: wait until its move shows.
+            move=$(gui_wait_played_move "$W" 8 3 "$played")
             gui_expect_eq "$what: one legal move is played" yes "$([ -n "$move" ] && echo yes || echo no)"
         fi
         played="$played $move"

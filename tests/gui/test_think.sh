@@ -79,22 +79,10 @@ if gui_start ok; then
         "$([ "${#texts[@]}" -ge 2 ] && echo yes || echo "no (${#texts[@]} texts)")"
     # The board now shows B1-B3 and one legal move of side 1: none of the clicks made during the think
     # took effect (a second think, an undo, or a selection would each show another board).
-    expected=()
-    for move in $("${CLI[@]}" --moves B1-B3 moves | awk '{ print $1 }'); do
-        expected+=("$move:$(gui_expected_board 8 3 "B1-B3 $move")")
-    done
-    found=
-    for (( i = 0; i < GUI_TIMEOUT * 10; i++ )); do
-        actual=$(gui_board "$W" 8)
-        for entry in "${expected[@]}"; do
-            [ "$actual" = "${entry#*:}" ] && found=${entry%%:*} && break
-        done
-        [ -n "$found" ] && break
-        sleep 0.05
-    done
+    found=$(gui_wait_played_move "$W" 8 3 B1-B3)
     gui_expect_eq "after the time-out one legal move of side 1 is played" yes \
         "$([ -n "$found" ] && echo yes || echo "no: the board shows
-$actual")"
+$(gui_board "$W" 8)")"
     gui_expect_eq "and the outputs are hidden again, the history intact" "plain plain restart undo" \
         "$(regionText "${EXPLORING[@]}") $(regionText "${AT_DEPTH[@]}") $(gui_controls "$W" 8)"
 
