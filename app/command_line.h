@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "position/position_options.h"
+#include "records/position_options.h"
 
 extern const char* const DESKTOP_USAGE;
 

@@ -5,8 +5,8 @@
 #include "moves/generate.h"
 #include "moves/move_list.h"
 #include "position/game_state.h"
-#include "position/notation.h"
 #include "position/toolkit.h"
+#include "records/notation.h"
 #include "search/search.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include "position/game_state.h"
 #include "position/history.h"
-#include "position/position_options.h"
-#include "position/record.h"
+#include "records/position_options.h"
+#include "records/record.h"
 #include "tests/test_support.h"
 
 namespace {

@@ -10,9 +10,9 @@
 
 #include "position/game_state.h"
 #include "position/history.h"
-#include "position/notation.h"
-#include "position/record.h"
 #include "position/setups.h"
+#include "records/notation.h"
+#include "records/record.h"
 #include "tests/test_support.h"
 
 namespace {

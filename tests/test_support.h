@@ -10,9 +10,9 @@
 #include "position/game_state.h"
 #include "position/history.h"
 #include "position/move.h"
-#include "position/notation.h"
 #include "position/pieces.h"
 #include "position/setups.h"
+#include "records/notation.h"
 
 namespace testing_support {
 

@@ -9,7 +9,7 @@
 #include "moves/generate.h"
 #include "moves/statistics.h"
 #include "position/game_state.h"
-#include "position/notation.h"
+#include "records/notation.h"
 #include "search/search.h"
 #include "search/think.h"
 #include "tools/cli_toolkit.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "position/game_state.h"
-#include "position/notation.h"
+#include "records/notation.h"
 #include "search/search.h"
 #include "search/think.h"
 #include "tools/cli_toolkit.h"

@@ -5,7 +5,7 @@
 
 #include "position/game_state.h"
 #include "position/perft.h"
-#include "position/record.h"
+#include "records/record.h"
 
 int errorExit(const std::string& message, int status) {
     std::fprintf(stderr, "tarnwick-cli: %s\n", message.c_str());

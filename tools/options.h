@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "position/position_options.h"
+#include "records/position_options.h"
 
 // The position options come first; selfplay takes lists of sizes and setups such as 4-16 or 5,8.
 struct CliOptions : PositionOptions {

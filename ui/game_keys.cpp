@@ -4,7 +4,7 @@
 #include <FL/Fl_Button.H>
 
 #include "position/game_state.h"
-#include "position/record.h"
+#include "records/record.h"
 #include "ui/main_window.h"
 #include "ui/navigation.h"
 #include "ui/think_button.h"

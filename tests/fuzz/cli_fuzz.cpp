@@ -24,8 +24,8 @@
 #include "position/checker.h"
 #include "position/game_state.h"
 #include "position/history.h"
-#include "position/notation.h"
-#include "position/position_options.h"
+#include "records/notation.h"
+#include "records/position_options.h"
 #include "tools/commands.h"
 #include "tools/options.h"
 

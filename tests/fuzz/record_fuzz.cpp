@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "position/checker.h"
-#include "position/record.h"
+#include "records/record.h"
 #include "test_support.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "position/checker.h"
 #include "position/game_state.h"
 #include "position/history.h"
-#include "position/notation.h"
+#include "records/notation.h"
 #include "tests/test_support.h"
 #include "ui/board_view.h"
 #include "ui/fltk_toolkit.h"

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "position/record.h"
+#include "records/record.h"
 #include "search/search.h"
 #include "search/think.h"
 #include "tests/ui/ui_fixture.h"

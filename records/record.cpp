@@ -1,12 +1,12 @@
-#include "position/record.h"
+#include "records/record.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "position/game_state.h"
 #include "position/history.h"
-#include "position/notation.h"
 #include "position/setups.h"
+#include "records/notation.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "position/notation.h"
+#include "records/notation.h"
 
 #include <cctype>
 

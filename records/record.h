@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "position/move.h"
-#include "position/notation.h"
+#include "records/notation.h"
 
 constexpr int DEFAULT_BOARD_SIZE = 8;
 constexpr int DEFAULT_SETUP = 3;

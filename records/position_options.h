@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "position/record.h"
+#include "records/record.h"
 
 struct PositionOptions {
     int size = DEFAULT_BOARD_SIZE;

@@ -1,4 +1,4 @@
-#include "position/position_options.h"
+#include "records/position_options.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -7,8 +7,8 @@
 
 #include "position/game_state.h"
 #include "position/history.h"
-#include "position/notation.h"
 #include "position/setups.h"
+#include "records/notation.h"
 
 bool parseInteger(const std::string& text, long& value) {
     if (text.empty() || text.size() > 12) return false;
