@@ -95,6 +95,10 @@ Fl_RGB_Image* renderSquare(int n, Shader shade) {
 Fl_RGB_Image* squareImages[3][2][2][2];
 unsigned char* squareImageBuffers[3][2][2][2];
 
+namespace {
+int renderedSize = SQUARE_SIZE;
+}  // namespace
+
 extern const double ambientLight = 1 - LightIntensity[0][0] * std::sin(PI / 3);
 extern const double specularCosine = std::cos(5 * PI / 64);
 
@@ -124,11 +128,13 @@ void releaseLightSamples() {
     lightSamples = nullptr;
 }
 
-void renderSquareImages() {
+void renderSquareImages(int n, int R) {
     buildLightSamples();
-    buildSquareImages();
+    buildSquareImages(n, R);
     releaseLightSamples();
 }
+
+int squareImageSize() { return renderedSize; }
 
 // renderEmptySquare() shades the bare cushion under all light samples.
 Fl_RGB_Image* renderEmptySquare(int n, double a, int backRed, int backGreen, int backBlue, double e) {
@@ -176,8 +182,9 @@ Fl_RGB_Image* renderPieceSquare(int n, double a, int backRed, int backGreen, int
     });
 }
 
-// buildSquareImages() renders all 24 images, content outermost and lit innermost.
-void buildSquareImages() {
+// buildSquareImages() renders all 24 images, content outermost and lit innermost. Images rendered before
+// are freed with their buffers once the new ones are in place.
+void buildSquareImages(int n, int R) {
     for (int content = 0; content < 3; ++content)
         for (int raised = 0; raised < 2; ++raised)
             for (int highlighted = 0; highlighted < 2; ++highlighted)
@@ -186,12 +193,15 @@ void buildSquareImages() {
                     const int* back = ColourRows[highlighted];
                     const int* piece = ColourRows[content + 1];
                     Fl_RGB_Image* image =
-                        content == 0
-                            ? renderEmptySquare(SQUARE_SIZE, a, back[0], back[1], back[2], e)
-                            : renderPieceSquare(SQUARE_SIZE, a, back[0], back[1], back[2], PIECE_DIAMETER,
-                                                PieceHeight, piece[0], piece[1], piece[2], e);
-                    squareImages[content][raised][highlighted][lit] = image;
-                    squareImageBuffers[content][raised][highlighted][lit] =
-                        const_cast<unsigned char*>(image->array);
+                        content == 0 ? renderEmptySquare(n, a, back[0], back[1], back[2], e)
+                                     : renderPieceSquare(n, a, back[0], back[1], back[2], R, PieceHeight,
+                                                         piece[0], piece[1], piece[2], e);
+                    Fl_RGB_Image*& slot = squareImages[content][raised][highlighted][lit];
+                    unsigned char*& buffer = squareImageBuffers[content][raised][highlighted][lit];
+                    delete slot;
+                    delete[] buffer;
+                    slot = image;
+                    buffer = const_cast<unsigned char*>(image->array);
                 }
+    renderedSize = n;
 }

@@ -30,12 +30,18 @@ extern int lightSampleCount;
 
 // Building, in this order at start-up
 void buildLightSamples();
-void buildSquareImages();
+// buildSquareImages() renders the 24 images with squares of n pixels and pieces of diameter R, replacing
+// (and freeing) any images rendered before: every widget that shows one must be given a new image before
+// it is drawn again. The light samples must be built.
+void buildSquareImages(int n = SQUARE_SIZE, int R = PIECE_DIAMETER);
 void releaseLightSamples();
 
 // renderSquareImages() is the start-up order above: the light samples are built, the 24 images
-// rendered under them, and the samples freed again.
-void renderSquareImages();
+// rendered under them at size n and piece diameter R, and the samples freed again.
+void renderSquareImages(int n = SQUARE_SIZE, int R = PIECE_DIAMETER);
+
+// squareImageSize() is the size n in pixels of the images rendered last (SQUARE_SIZE before any).
+int squareImageSize();
 
 // Rendering one image: a new n x n image over a new buffer. a is the cushion height (negative: hollow),
 // e the light intensity, R the piece diameter in pixels and f the piece height.
