@@ -24,6 +24,13 @@ gui_init() {
     GUI_BUILD=$2
     GUI_TMP=$(mktemp -d)
     trap gui_cleanup EXIT
+    # The program keeps its last game and its settings: in folders of this test, never the user's. The
+    # toolkit and its file chooser keep theirs in the home folder, so that is the test's too; there the
+    # toolkit's preferences choose its own file chooser, the one every machine has (not GTK's).
+    export XDG_STATE_HOME=$GUI_TMP/state XDG_CONFIG_HOME=$GUI_TMP/config HOME=$GUI_TMP/home
+    mkdir -p "$HOME/.fltk/fltk.org"
+    printf '; FLTK preferences file format 1.0\n; vendor: fltk.org\n; application: fltk\n\n[.]\n\n[./options]\nFNFCUsesGTK:0\n' \
+        >"$HOME/.fltk/fltk.org/fltk.prefs"
     gui_start_xvfb || { echo "cannot start Xvfb: $(cat "$GUI_TMP/xvfb.log")" >&2; exit 1; }
 }
 
@@ -218,9 +225,10 @@ gui_wait_pixel() {
 # --- Start-up of this program --------------------------------------------------------------------
 
 # Before OK the dialog is the program's only window: it has no title of its own, so the toolkit titles
-# it with its window class, the program's file name. The main window is found by its title.
+# it with its window class, the program's file name. The main window is found by its title, which names
+# the game's file once there is one ("game.txt - Tarnwick 2.0").
 GUI_DIALOG_SEARCH=(--name '^tarnwick$')
-GUI_MAIN_SEARCH=(--name '^Tarnwick 2\.0$')
+GUI_MAIN_SEARCH=(--name '^(.* - )?Tarnwick 2\.0$')
 GUI_DIALOG=
 GUI_MAIN_WINDOW=
 
