@@ -92,29 +92,41 @@ void newGame() {
     showNewGame(oldSize);
 }
 
-void openGame() {
-    if (thinking) return;
-    const std::string path = chooseFile("Open game", Fl_Native_File_Chooser::BROWSE_FILE);
-    if (path.empty()) return;
+std::string openGameFile(const std::string& path) {
     std::string text;
     const std::string unreadable = readTextFile(path, MAX_RECORD_BYTES, text);
-    if (!unreadable.empty()) return tell("Open game", "Not opened: cannot read '" + path + "': " + unreadable);
+    if (!unreadable.empty()) return "Not opened: cannot read '" + path + "': " + unreadable;
     GameRecord record;
     RecordError error;
-    if (!readRecord(text, record, error)) return tell("Open game", "Not opened: " + describeRecordError(error, path));
+    if (!readRecord(text, record, error)) return "Not opened: " + describeRecordError(error, path);
     const int oldSize = game.boardSize;
     loadRecord(record);
     showNewGame(oldSize);
     showFileInTitle(path);
+    return "";
+}
+
+void openGame() {
+    if (thinking) return;
+    const std::string path = chooseFile("Open game", Fl_Native_File_Chooser::BROWSE_FILE);
+    if (path.empty()) return;
+    const std::string refused = openGameFile(path);
+    if (!refused.empty()) tell("Open game", refused);
+}
+
+std::string saveGameFile(const std::string& path) {
+    const std::string error = writeFileAtomically(path, wholeGameRecordText());
+    if (!error.empty()) return "Not saved: cannot write '" + path + "': " + error;
+    showFileInTitle(path);
+    return "";
 }
 
 void saveGameAs() {
     if (thinking) return;
     const std::string path = chooseFile("Save game as", Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
     if (path.empty()) return;
-    const std::string error = writeFileAtomically(path, wholeGameRecordText());
-    if (!error.empty()) return tell("Save game as", "Not saved: cannot write '" + path + "': " + error);
-    showFileInTitle(path);
+    const std::string refused = saveGameFile(path);
+    if (!refused.empty()) tell("Save game as", refused);
 }
 
 void rememberLastGame() {

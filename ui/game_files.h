@@ -21,6 +21,14 @@ void newGame();
 // no valid record gives a message box with the reason, and the game stays as it was.
 void openGame();
 
+// openGameFile() does the work of openGame() for a file named already: it returns "" with the game
+// opened and shown, or the one-line reason it was not opened ("Not opened: game.txt:6: 'B1-B4': move 1:
+// not a legal move in this position"), and then the game is as it was.
+std::string openGameFile(const std::string& path);
+
+// saveGameFile() does the work of saveGameAs() for a file named already: "" or the reason.
+std::string saveGameFile(const std::string& path);
+
 // saveGameAs() writes every move of the history, also those taken back, with the result, to a file
 // chosen with the file chooser, through a temporary file renamed over it. A place that cannot be written
 // gives a message box; the game and any file there stay as they were.
