@@ -17,6 +17,17 @@ constexpr double BUSY_RETRY_SECONDS = 0.05;
 
 bool personIsBusy() { return Fl::grab() != nullptr || Fl::modal() != nullptr; }
 
+void onComputerTurn(void*);
+
+// armComputerTurn() runs once, when the event loop has run its time-outs, and arms the computer's
+// zero-length time-out for the next round of the loop. The toolkit runs a zero-length time-out armed by
+// a time-out at once, in the same round: without this step a game of the computer against itself would
+// run from one time-out to the next without the window being drawn or the menu being looked at.
+void armComputerTurn(void*) {
+    Fl::remove_check(armComputerTurn);
+    if (!thinking && computerIsDue()) Fl::add_timeout(0, onComputerTurn);
+}
+
 // onComputerTurn() is the time-out that starts the computer's think. It looks again whether the computer
 // is due: a person may have acted in between.
 void onComputerTurn(void*) {
@@ -44,7 +55,8 @@ bool computerIsDue() {
 void startComputerIfDue() {
     if (thinking) return;
     Fl::remove_timeout(onComputerTurn);
-    if (computerIsDue()) Fl::add_timeout(0, onComputerTurn);
+    Fl::remove_check(armComputerTurn);
+    if (computerIsDue()) Fl::add_check(armComputerTurn);
 }
 
 void followGame(GameChange change) {

@@ -1,7 +1,8 @@
 // The computer answering by itself: with "Computer plays side S" on, the computer thinks for side S,
 // with the limits typed into the main window, whenever side S is to move at the end of the history in
 // an unfinished game. Each of these thinks starts from the event loop, by a zero-length time-out, never
-// from inside another think; between two moves the toolkit draws the window and the menu can be used.
+// from inside another think; between two moves the toolkit handles the events waiting, draws the window
+// and the menu can be used.
 // Going back and forth in the history never starts one.
 #pragma once
 

@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Value_Input.H>
@@ -47,17 +48,15 @@ const char* const STAT_TOOLTIPS[STAT_ROWS][2] = {
 
 int boardPixels() { return squarePixels() * game.boardSize; }
 
-// scaleFont() gives a widget's label (and text, for fields) the toolkit's normal size at the zoom.
-template <class Widget>
-Widget* scaleFont(Widget* widget) {
-    widget->labelsize(scaled(NORMAL_FONT_SIZE));
-    return widget;
-}
-
-template <class Field>
-Field* scaleFieldFont(Field* field) {
-    field->textsize(scaled(NORMAL_FONT_SIZE));
-    return scaleFont(field);
+// scaleFonts() gives every label and text of the group's widgets the toolkit's normal size at the zoom.
+void scaleFonts(Fl_Group* group) {
+    const int size = scaled(NORMAL_FONT_SIZE);
+    for (int i = 0; i < group->children(); ++i) {
+        Fl_Widget* widget = group->child(i);
+        widget->labelsize(size);
+        if (auto* field = dynamic_cast<Fl_Input_*>(widget)) field->textsize(size);
+        if (auto* field = dynamic_cast<Fl_Value_Input*>(widget)) field->textsize(size);
+    }
 }
 
 void buildBoard(int board) {
@@ -81,7 +80,7 @@ void buildStatistics(int board) {
                                      scaled(STAT_W), scaled(STAT_H));
             box->box(FL_UP_BOX);
             box->tooltip(STAT_TOOLTIPS[k][s]);
-            statBox[k][s] = scaleFont(box);
+            statBox[k][s] = box;
         }
 }
 
@@ -91,22 +90,22 @@ Fl_Value_Input* buildLimitInput(int x, int y, int w, const char* label, double v
     input->step(1);
     input->value(value);
     input->bounds(low, high);
-    return scaleFieldFont(input);
+    return input;
 }
 
-Fl_Box* buildCaption(int x, int y, const char* label) { return scaleFont(new Fl_Box(x, y, scaled(60), scaled(20), label)); }
+Fl_Box* buildCaption(int x, int y, const char* label) { return new Fl_Box(x, y, scaled(60), scaled(20), label); }
 
 void buildThinkControls(int board) {
     maxDepthInput = buildLimitInput(board + scaled(160), scaled(5), scaled(22), "max depth ", 30, 1, 30);
     levelsBox = buildCaption(board + scaled(180), scaled(5), "levels");
     maxTimeInput = buildLimitInput(board + scaled(150), scaled(25), scaled(42), "max time ", 5, 0, 1440000);
     secondsBox = buildCaption(board + scaled(190), scaled(25), "seconds");
-    thinkButton = scaleFont(new Think_Button(board + scaled(150), scaled(50), scaled(45), scaled(25), "Think!"));
+    thinkButton = new Think_Button(board + scaled(150), scaled(50), scaled(45), scaled(25), "Think!");
     thinkButton->tooltip("Think!: the computer plays a move for the side to move, within the limits above (Ctrl+T)");
     // Shown only while a timed think runs.
-    exploringOutput = scaleFieldFont(new Fl_Output(board + scaled(80), scaled(135), scaled(70), scaled(20), "exploring "));
+    exploringOutput = new Fl_Output(board + scaled(80), scaled(135), scaled(70), scaled(20), "exploring ");
     exploringOutput->hide();
-    atDepthOutput = scaleFieldFont(new Fl_Output(board + scaled(215), scaled(135), scaled(22), scaled(20), "at depth "));
+    atDepthOutput = new Fl_Output(board + scaled(215), scaled(135), scaled(22), scaled(20), "at depth ");
     atDepthOutput->hide();
 }
 
@@ -115,7 +114,7 @@ Fl_Button* buildNavigationButton(int board, int place, const char* label, const 
     const int size = scaled(NAVIGATION_SIZE);
     Fl_Button* button = new Button(scaled(NAVIGATION_X[place]), board + scaled(NAVIGATION_Y), size, size, label);
     button->tooltip(tooltip);
-    return scaleFont(button);
+    return button;
 }
 
 void buildNavigation(int board) {
@@ -191,6 +190,7 @@ void buildMainWindow() {
     buildStatistics(board);
     buildThinkControls(board);
     buildNavigation(board);
+    scaleFonts(Fl_Group::current());
 }
 
 void rebuildMainWindow() {
@@ -206,7 +206,7 @@ void rebuildMainWindow() {
     window->end();
     maxDepthInput->value(depth);
     maxTimeInput->value(seconds);
-    Fl::focus(window);
+    if (window->shown()) Fl::focus(window);  // the keys go to the game, not to a field
     refreshBoard();
     window->redraw();
 }
