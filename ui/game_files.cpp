@@ -111,7 +111,7 @@ void openGame() {
     const std::string path = chooseFile("Open game", Fl_Native_File_Chooser::BROWSE_FILE);
     if (path.empty()) return;
     const std::string refused = openGameFile(path);
-    if (!refused.empty()) tell("Open game", refused);
+    if (!refused.empty()) tell("Open refused", refused);
 }
 
 std::string saveGameFile(const std::string& path) {
@@ -126,7 +126,7 @@ void saveGameAs() {
     const std::string path = chooseFile("Save game as", Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
     if (path.empty()) return;
     const std::string refused = saveGameFile(path);
-    if (!refused.empty()) tell("Save game as", refused);
+    if (!refused.empty()) tell("Save refused", refused);
 }
 
 void rememberLastGame() {
@@ -136,10 +136,10 @@ void rememberLastGame() {
 
 void resumeLastGame() {
     if (thinking) return;
-    if (!previousGameProblem.empty()) return tell("Resume last game", "No last game: " + previousGameProblem);
+    if (!previousGameProblem.empty()) return tell("Resume refused", "No last game: " + previousGameProblem);
     const int oldSize = game.boardSize;
     const std::string refused = loadKeptGame(previousGame, lastGamePath());
-    if (!refused.empty()) return tell("Resume last game", "Not resumed: " + refused);
+    if (!refused.empty()) return tell("Resume refused", "Not resumed: " + refused);
     showNewGame(oldSize);
 }
 

@@ -483,3 +483,141 @@ gui_expect_position() {
     [ -n "${6:-}" ] && gui_expect_eq "$1: navigation buttons" "$6" "$(gui_controls "$2" "$3")"
     return 0
 }
+
+# --- The menu, the dialogs and the files -------------------------------------------------------
+
+# The menu's items, top to bottom.
+GUI_MENU_ITEMS=("New game..." "Open..." "Save as..." "Resume last game" "Copy game" "Paste game" "Hint"
+    "Computer plays side 0" "Computer plays side 1" "Zoom in" "Zoom out" "Actual size" "About" "Quit")
+GUI_MENU=
+
+# gui_launch_in FOLDER [ARGS...]: gui_launch with FOLDER as the program's working folder, where its file
+# chooser starts.
+gui_launch_in() {
+    local folder=$1
+    shift
+    pushd "$folder" >/dev/null || return 1
+    gui_launch "$@"
+    popd >/dev/null || return 1
+}
+
+# gui_window_shown WINDOW: whether the program shows that window.
+gui_window_shown() {
+    xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null | grep -qx "$1"
+}
+
+gui_window_gone() {
+    ! gui_window_shown "$1"
+}
+
+# gui_wait_gone WINDOW: waits until the window is no longer shown.
+gui_wait_gone() {
+    gui_poll "$GUI_TIMEOUT" gui_window_gone "$1"
+}
+
+# gui_find_menu: prints the program's menu window while one is popped up.
+gui_find_menu() {
+    local window
+    for window in $(xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_MENU && { echo "$window"; return 0; }
+    done
+    return 1
+}
+
+# gui_open_menu WINDOW HOW...: pops the menu up, with "click X Y" (the right button there) or a key such
+# as Menu or shift+F10 (the pointer in the window's corner), and waits for it (GUI_MENU).
+gui_open_menu() {
+    local window=$1 i
+    shift
+    if [ "$1" = click ]; then
+        xdotool mousemove --window "$window" "$2" "$3" click 3
+    else
+        gui_key "$window" "$1"
+    fi
+    GUI_MENU=
+    for (( i = 0; i < GUI_TIMEOUT * 20; i++ )); do
+        GUI_MENU=$(gui_find_menu) && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# gui_menu_row LABEL: prints "TOP HEIGHT" of the item's row in the menu window, whose rows are equal.
+gui_menu_row() {
+    local i count=${#GUI_MENU_ITEMS[@]} height
+    height=$(gui_window_size "$GUI_MENU" | cut -dx -f2)
+    for (( i = 0; i < count; i++ )); do
+        [ "${GUI_MENU_ITEMS[$i]}" = "$1" ] && { echo "$(( i * height / count )) $(( height / count ))"; return 0; }
+    done
+    echo "no menu item '$1'" >&2
+    return 1
+}
+
+# gui_pick LABEL: clicks the item of the menu popped up and waits for the menu to go.
+gui_pick() {
+    local row
+    row=($(gui_menu_row "$1")) || return 1
+    xdotool mousemove --window "$GUI_MENU" 30 $(( row[0] + row[1] / 2 )) click 1
+    gui_wait_gone "$GUI_MENU"
+}
+
+# gui_menu_active_items: the numbers of the items drawn active (their text in black) in the menu popped up,
+# 1 for the first.
+gui_menu_active_items() {
+    local i count=${#GUI_MENU_ITEMS[@]} height active=
+    height=$(gui_window_size "$GUI_MENU" | cut -dx -f2)
+    gui_screenshot "$GUI_MENU" "$GUI_TMP/menu.png" || return 1
+    for (( i = 0; i < count; i++ )); do
+        convert "$GUI_TMP/menu.png" -crop "150x$(( height / count - 6 ))+5+$(( i * height / count + 3 ))" +repage \
+            -format %c histogram:info:- | grep -q '#000000' && active+="${active:+ }$(( i + 1 ))"
+    done
+    echo "$active"
+}
+
+# gui_close_menu WINDOW: Escape, and the menu goes without acting; the pointer rests in the window's
+# corner, where it lights nothing.
+gui_close_menu() {
+    xdotool key Escape
+    gui_wait_gone "$GUI_MENU"
+    xdotool mousemove --window "$1" 1 1
+}
+
+# gui_choose_file TITLE TEXT: in the file chooser titled TITLE, types TEXT after what its file field holds
+# (the folder it shows) and presses Enter; waits for the chooser to go.
+gui_choose_file() {
+    local chooser
+    chooser=$(gui_wait_window --name "^$1\$") || return 1
+    xdotool mousemove --window "$chooser" 5 5 type --delay 20 -- "$2"
+    xdotool key Return
+    gui_wait_gone "$chooser"
+}
+
+# gui_wait_message TITLE: waits for a message box titled TITLE and prints it.
+gui_wait_message() {
+    gui_wait_window --name "^$1\$"
+}
+
+# gui_dismiss WINDOW: presses Enter in a message box or dialog and waits for it to go.
+gui_dismiss() {
+    xdotool mousemove --window "$1" 5 5 key Return
+    gui_wait_gone "$1"
+}
+
+# gui_expected_hint SIZE SETUP MOVES MOVE: the board showing MOVE as a hint after MOVES: its piece raised
+# and highlighted, its target raised, every other square sunken.
+gui_expected_hint() {
+    "$GUI_BUILD/tarnwick-cli" --size "$1" --setup "$2" --moves "$3" show | awk -v move="$4" '
+        function col(square) { return index("ABCDEFGHIJKLMNOP", substr(square, 1, 1)) }
+        function row(square) { return substr(square, 2) + 0 }
+        BEGIN { split(move, squares, /[-x]/) }
+        /^ *[0-9]+  / { for (c = 2; c <= NF; c++) cell[$1, c - 1] = $c; n = NF - 1 }
+        END {
+            for (r = 1; r <= n; r++)
+                for (c = 1; c <= n; c++) {
+                    content = cell[r, c] == "." ? 0 : cell[r, c] + 1
+                    from = r == row(squares[1]) && c == col(squares[1])
+                    to = r == row(squares[2]) && c == col(squares[2])
+                    printf "%d%d%d0%s", content, from || to, from, c == n ? "\n" : " "
+                }
+        }'
+}
