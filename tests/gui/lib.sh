@@ -20,8 +20,8 @@ GUI_EXIT_STATUS=
 GUI_OFFER_PID=
 
 gui_init() {
-    GUI_PROGRAM=$1
-    GUI_BUILD=$2
+    GUI_PROGRAM=$(readlink -f "$1")
+    GUI_BUILD=$(readlink -f "$2")
     GUI_TMP=$(mktemp -d)
     trap gui_cleanup EXIT
     # The program keeps its last game and its settings: in folders of this test, never the user's. The
@@ -391,18 +391,26 @@ gui_shot_ppm() {
 }
 
 # gui_board WINDOW N: the image every square shows, as N lines of codes CRHL (content 0 empty, 1 side 0,
-# 2 side 1; raised, highlighted, lit 0 or 1; sunken squares read as unlit), from a screenshot.
+# 2 side 1; raised, highlighted, lit 0 or 1; sunken squares read as unlit), from a screenshot, compared
+# with the images rendered at the window's zoom GUI_ZOOM.
+GUI_ZOOM=1
 gui_board() {
-    gui_shot_ppm "$1" && "$GUI_BUILD/board_squares" "$GUI_TMP/shot.ppm" "$2"
+    gui_shot_ppm "$1" && "$GUI_BUILD/board_squares" "$GUI_TMP/shot.ppm" "$2" "$GUI_ZOOM"
+}
+
+# gui_zoomed PIXELS: a length of the window at zoom 1 at the zoom GUI_ZOOM, rounded as the program does.
+gui_zoomed() {
+    awk -v pixels="$1" -v zoom="$GUI_ZOOM" 'BEGIN { printf "%d\n", int(pixels * zoom + 0.5) }'
 }
 
 # gui_controls WINDOW N: the navigation buttons shown, as a word each ("restart undo", or "none"), from
 # the last screenshot. A hidden button leaves one plain colour behind.
 gui_controls() {
-    local b=$(( 31 * $2 )) shown= name x colours
+    local b=$(( $(gui_zoomed 31) * $2 )) size shown= name x colours
+    size=$(gui_zoomed 25)
     for name in "${GUI_NAVIGATION[@]}"; do
-        x=${name#*:}
-        colours=$(convert "$GUI_TMP/shot.ppm" -crop "25x25+$x+$(( b + 20 ))" -format '%k' info:)
+        x=$(gui_zoomed "${name#*:}")
+        colours=$(convert "$GUI_TMP/shot.ppm" -crop "${size}x$size+$x+$(( b + $(gui_zoomed 20) ))" -format '%k' info:)
         [ "$colours" -gt 1 ] && shown+="${shown:+ }${name%:*}"
     done
     echo "${shown:-none}"
@@ -553,12 +561,13 @@ gui_menu_row() {
     return 1
 }
 
-# gui_pick LABEL: clicks the item of the menu popped up and waits for the menu to go.
+# gui_pick LABEL: clicks the item of the menu popped up and waits for the menu to go; the pointer then
+# rests in the screen's corner, off the program's windows, where it lights nothing.
 gui_pick() {
     local row
     row=($(gui_menu_row "$1")) || return 1
     xdotool mousemove --window "$GUI_MENU" 30 $(( row[0] + row[1] / 2 )) click 1
-    gui_wait_gone "$GUI_MENU"
+    gui_wait_gone "$GUI_MENU" && xdotool mousemove 0 0
 }
 
 # gui_menu_active_items: the numbers of the items drawn active (their text in black) in the menu popped up,
@@ -582,8 +591,9 @@ gui_close_menu() {
     xdotool mousemove --window "$1" 1 1
 }
 
-# gui_choose_file TITLE TEXT: in the file chooser titled TITLE, types TEXT after what its file field holds
-# (the folder it shows) and presses Enter; waits for the chooser to go.
+# gui_choose_file TITLE TEXT: in the file chooser titled TITLE, types TEXT into its file field, after the
+# folder it shows or over the file name it offers (which it selects), and presses Enter; waits for the
+# chooser to go.
 gui_choose_file() {
     local chooser
     chooser=$(gui_wait_window --name "^$1\$") || return 1
