@@ -344,7 +344,7 @@ TEST(SquareImageEdges, AMeanOnAnIntegerComesOutAsTheModels) {
     if (!lightSamples) buildLightSamples();
     const int* back = square_model::ColourRows[0];
     const int* piece = square_model::ColourRows[2];
-    constexpr int STEPS = 16;  // last-bit steps of e each way
+    constexpr int STEPS = 8;  // last-bit steps of e each way
     for (const EdgeCase& c : edgeCases) {
         square_model::Scene scene{N, c.piece ? PIECE_DIAMETER : 0, c.a, 0.5, 0, back, piece};
         const double edge = intensityOnTheEdge(c, scene);
