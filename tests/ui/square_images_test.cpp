@@ -5,13 +5,18 @@
 #include <FL/Fl_RGB_Image.H>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
+
+#include "tests/ui/square_images_model.h"
 
 namespace {
 
@@ -100,6 +105,42 @@ TEST_F(SquareImagesTest, EveryImageIsAPackedRgbSquareOverItsOwnBuffer) {
                     buffers.insert(buffer);
                 }
     EXPECT_EQ(buffers.size(), 24u);
+}
+
+// The program renders fast (summed light, shared light fields); the model rendered the plain way, one
+// light sample at a time (square_images_model.h), must give the same bytes.
+const square_model::Light modelLight = square_model::modelLight();
+
+square_model::Image modelImage(int n, int R, int content, int raised, int highlighted, int lit) {
+    return square_model::render(modelLight, square_model::sceneOf(n, R, content, raised, highlighted, lit));
+}
+
+// largestDifference() is the largest difference of a byte between an image and the model's, and counts
+// the bytes that differ at all.
+int largestDifference(const Fl_RGB_Image* image, const square_model::Image& model, int& differing) {
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(image->array);
+    int largest = 0;
+    differing = 0;
+    for (size_t i = 0; i < model.rgb.size(); ++i) {
+        const int difference = std::abs(bytes[i] - model.rgb[i]);
+        largest = std::max(largest, difference);
+        differing += difference != 0;
+    }
+    return largest;
+}
+
+TEST_F(SquareImagesTest, EveryImageIsTheModelsByteForByte) {
+    for (int content = 0; content < 3; ++content)
+        for (int raised = 0; raised < 2; ++raised)
+            for (int highlighted = 0; highlighted < 2; ++highlighted)
+                for (int lit = 0; lit < 2; ++lit) {
+                    const square_model::Image model =
+                        modelImage(N, PIECE_DIAMETER, content, raised, highlighted, lit);
+                    int differing = 0;
+                    const int largest = largestDifference(imageAt(content, raised, highlighted, lit), model, differing);
+                    EXPECT_EQ(differing, 0) << "image [" << content << "][" << raised << "][" << highlighted << "]["
+                                            << lit << "], largest difference " << largest;
+                }
 }
 
 // The darkest byte of all images, in the blue of side 0's piece in its own shadow: it comes from a mean of
@@ -267,6 +308,152 @@ TEST_F(SquareImagesTest, LightSamplesAreUnitVectorsAroundTheUpperLeft) {
     EXPECT_DOUBLE_EQ(lightSamples[4][8][2], std::sin(PI / 3 + 4 * PI / 64));
     EXPECT_DOUBLE_EQ(lightSamples[8][4][1] / lightSamples[8][4][0], std::tan(3 * PI / 4 + 4 * PI / 64));
 }
+
+// The renderer sums in another order than the model, which moves a mean in its last bits; only a mean
+// within rounding of an integer can then come out one off, and such a pixel is summed again the model's
+// way. A mean is put on that edge by its intensity: the model's mean is linear in e, so the e at which it
+// meets the integer above today's value follows from the means at e = 0 and e = 1. Around that e, one
+// step of the last bit moves the mean by about 1e-14, less than the two orders of summing differ by, so
+// a few steps each way cross the integer where they disagree. The pixels: on the piece in its
+// highlight and off it, in the piece's half shadow, on an empty cushion.
+struct EdgeCase {
+    bool piece;
+    double a;
+    int x, y, channel;
+};
+
+const EdgeCase edgeCases[] = {
+    {true, -0.2, 10, 11, 0}, {true, 0.4, 11, 10, 1}, {true, 0.4, 5, 15, 2},  {true, -0.2, 15, 20, 1},
+    {true, -0.2, 27, 22, 2}, {true, 0.4, 26, 26, 0}, {true, 0.4, 24, 27, 1}, {false, 0.4, 0, 0, 1},
+    {false, -0.2, 20, 9, 2}, {false, 0.4, 30, 15, 0},
+};
+
+// intensityOnTheEdge() is the e at which the model's mean of the case's channel is an integer.
+double intensityOnTheEdge(const EdgeCase& c, square_model::Scene scene) {
+    double dark[3], bright[3];
+    scene.e = 0;
+    square_model::pixelSums(modelLight, scene, c.x, c.y, dark);
+    scene.e = 1;
+    square_model::pixelSums(modelLight, scene, c.x, c.y, bright);
+    const double m0 = dark[c.channel] / 16, slope = bright[c.channel] / 16 - m0;
+    EXPECT_GT(slope, 1) << "a pixel that the light reaches";
+    return (std::ceil(m0 + slope * 0.8) - m0) / slope;
+}
+
+TEST(SquareImageEdges, AMeanOnAnIntegerComesOutAsTheModels) {
+    if (!lightSamples) buildLightSamples();
+    const int* back = square_model::ColourRows[0];
+    const int* piece = square_model::ColourRows[2];
+    constexpr int STEPS = 8;  // last-bit steps of e each way
+    for (const EdgeCase& c : edgeCases) {
+        square_model::Scene scene{N, c.piece ? PIECE_DIAMETER : 0, c.a, 0.5, 0, back, piece};
+        const double edge = intensityOnTheEdge(c, scene);
+        scene.e = edge;
+        for (int step = 0; step < STEPS; ++step) scene.e = std::nextafter(scene.e, 0.0);
+        for (int step = -STEPS; step <= STEPS; ++step, scene.e = std::nextafter(scene.e, 1.0)) {
+            const std::unique_ptr<Fl_RGB_Image> image(
+                c.piece ? renderPieceSquare(N, c.a, back[0], back[1], back[2], PIECE_DIAMETER, 0.5, piece[0], piece[1],
+                                            piece[2], scene.e)
+                        : renderEmptySquare(N, c.a, back[0], back[1], back[2], scene.e));
+            const std::unique_ptr<const unsigned char[]> pixels(reinterpret_cast<const unsigned char*>(image->array));
+            double sums[3];
+            square_model::pixelSums(modelLight, scene, c.x, c.y, sums);
+            const unsigned char* p = pixelAt(image.get(), c.x, c.y);
+            for (int ch = 0; ch < 3; ++ch)
+                EXPECT_EQ(p[ch], std::min(255.0, std::ceil(sums[ch] / 16)))
+                    << "pixel (" << c.x << ", " << c.y << ") channel " << ch << " at e = " << scene.e;
+        }
+    }
+}
+
+// Other square sizes and piece diameters, of equal and different parity (the piece moves half a pixel
+// for the latter): the 24 images that buildSquareImages() renders must follow the model to one unit, and
+// the piece must cover the same pixels.
+struct SizeCase {
+    int n, R;
+    bool everyImage;  // otherwise one image of each light field and intensity, where the model is slow
+};
+
+const SizeCase sizeCases[] = {{39, 30, true}, {47, 37, true}, {62, 48, true}, {124, 96, false}};
+
+// One image of each kind the renderer shares work between: empty or with a piece, sunken (lit a copy),
+// raised, raised and lit; [content][raised][highlighted][lit].
+const int oneOfEachShading[][4] = {{0, 0, 1, 1}, {0, 1, 0, 0}, {0, 1, 1, 1}, {1, 0, 0, 1}, {2, 1, 1, 0}, {1, 1, 0, 1}};
+
+// ImagesAtSize renders the 24 images at another size for one test and puts the images of the default
+// size back afterwards, for the tests that follow in the same process.
+struct ImagesAtSize {
+    ImagesAtSize(int n, int R) {
+        if (!lightSamples) buildLightSamples();
+        buildSquareImages(n, R);
+    }
+    ~ImagesAtSize() { buildSquareImages(); }
+};
+
+class SquareImagesAtSize : public ::testing::TestWithParam<SizeCase> {};
+
+void expectCloseToModel(const SizeCase& size, int content, int raised, int highlighted, int lit) {
+    SCOPED_TRACE(::testing::Message() << "image [" << content << "][" << raised << "][" << highlighted << "]["
+                                      << lit << "]");
+    const Fl_RGB_Image* image = imageAt(content, raised, highlighted, lit);
+    ASSERT_EQ(image->w(), size.n);
+    ASSERT_EQ(image->h(), size.n);
+    int differing = 0;
+    const int largest =
+        largestDifference(image, modelImage(size.n, size.R, content, raised, highlighted, lit), differing);
+    EXPECT_LE(largest, 1) << differing << " bytes differ";
+}
+
+TEST_P(SquareImagesAtSize, ImagesFollowTheModelToOneUnit) {
+    const SizeCase size = GetParam();
+    const ImagesAtSize images(size.n, size.R);
+    EXPECT_EQ(squareImageSize(), size.n);
+    if (!size.everyImage) {
+        for (const int* i : oneOfEachShading) expectCloseToModel(size, i[0], i[1], i[2], i[3]);
+        return;
+    }
+    for (int content = 0; content < 3; ++content)
+        for (int raised = 0; raised < 2; ++raised)
+            for (int highlighted = 0; highlighted < 2; ++highlighted)
+                for (int lit = 0; lit < 2; ++lit) expectCloseToModel(size, content, raised, highlighted, lit);
+}
+
+// A pixel is wholly on the piece when a black piece makes it black, untouched when a black and a white
+// piece give the same bytes, and partly covered otherwise; the model counts its sub-samples on the piece.
+// Without directed light (intensity 0) every sub-sample gets the ambient light at least, so a white piece
+// raises each byte of a pixel it touches by 255 * ambientLight / 16 (about 5) or more over a black one,
+// and the grey background keeps every byte far below the limit of 255.
+TEST_P(SquareImagesAtSize, PieceCoversTheModelsPixels) {
+    const SizeCase size = GetParam();
+    if (!lightSamples) buildLightSamples();
+    const int grey[3] = {100, 100, 100}, black[3] = {0, 0, 0};
+    const std::unique_ptr<Fl_RGB_Image> onBlack(renderPieceSquare(size.n, 0.4, 100, 100, 100, size.R, 0.5, 0, 0, 0, 0));
+    const std::unique_ptr<Fl_RGB_Image> onWhite(
+        renderPieceSquare(size.n, 0.4, 100, 100, 100, size.R, 0.5, 255, 255, 255, 0));
+    const std::unique_ptr<const unsigned char[]> blackPixels(reinterpret_cast<const unsigned char*>(onBlack->array));
+    const std::unique_ptr<const unsigned char[]> whitePixels(reinterpret_cast<const unsigned char*>(onWhite->array));
+    const square_model::Image model = square_model::render(modelLight, {size.n, size.R, 0.4, 0.5, 0, grey, black});
+    int whole = 0, partly = 0;
+    for (int y = 0; y < size.n; ++y)
+        for (int x = 0; x < size.n; ++x) {
+            const unsigned char* b = blackPixels.get() + 3 * (y * size.n + x);
+            const unsigned char* w = whitePixels.get() + 3 * (y * size.n + x);
+            const bool isWhole = b[0] == 0 && b[1] == 0 && b[2] == 0;
+            const bool isUntouched = b[0] == w[0] && b[1] == w[1] && b[2] == w[2];
+            const int covered = model.pieceSubSamples[y * size.n + x];
+            EXPECT_EQ(isWhole, covered == 16) << x << ", " << y;
+            EXPECT_EQ(isUntouched, covered == 0) << x << ", " << y;
+            whole += covered == 16;
+            partly += covered > 0 && covered < 16;
+        }
+    // A disc of diameter R covers about pi R^2 / 4 pixels.
+    EXPECT_NEAR(whole + partly / 2.0, PI * size.R * size.R / 4, size.R);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SquareImagesAtSize, ::testing::ValuesIn(sizeCases),
+                         [](const ::testing::TestParamInfo<SizeCase>& info) {
+                             return std::to_string(info.param.n) + "_" + std::to_string(info.param.R);
+                         });
 
 TEST(SquareImageConstants, AmbientLightAndSpecularCosine) {
     EXPECT_DOUBLE_EQ(ambientLight, 0.3071796769724491);
