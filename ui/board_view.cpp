@@ -188,8 +188,10 @@ void showHint(const Move& m) {
 
 bool hintShown() { return hintTargetRow != 0 && pendingMove.fromRow != 0; }
 
+// dropHint() waits while the computer thinks: the position is then the search's, and the display is
+// brought back to the normal one when the think ends.
 void dropHint() {
-    if (!hintShown()) return;
+    if (thinking || !hintShown()) return;
     pendingMove.fromRow = pendingMove.fromCol = 0;
     refreshBoard();
 }

@@ -51,7 +51,7 @@ void showTargets();
 void showHint(const Move& m);
 
 // hintShown() tells whether the board shows a hint; dropHint() puts a shown hint back to the normal
-// display and does nothing otherwise.
+// display and does nothing otherwise, nor while the computer thinks.
 bool hintShown();
 void dropHint();
 

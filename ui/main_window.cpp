@@ -159,10 +159,10 @@ int Main_Window::handle(int event) {
             if (Fl::event_button() == FL_RIGHT_MOUSE && windowMenuHandler && windowMenuHandler(event)) return 1;
             break;
         case FL_KEYBOARD:
-            if (!thinking && !isModifierKey(Fl::event_key())) dropHint();
+            if (!isModifierKey(Fl::event_key())) dropHint();
             break;
         case FL_SHORTCUT:
-            if (!thinking && !isModifierKey(Fl::event_key())) dropHint();
+            if (!isModifierKey(Fl::event_key())) dropHint();
             if (handleGameKey(this)) return 1;
             if (windowMenuHandler && windowMenuHandler(event)) return 1;
             break;
