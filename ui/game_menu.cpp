@@ -20,17 +20,19 @@
 
 namespace {
 
-// One row of the menu. A new item (a choice of player, a level, ...) is one more row.
+// One row of the menu. A new item is one more row: a choice among several, such as a player or a level,
+// is a row per choice with FL_MENU_RADIO, the same `act` and `checked` and its own argument (rows of
+// one choice follow each other).
 struct MenuEntry {
     const char* label;
     int keys[3];            // the keys of the item, the first one shown in the menu; 0 ends the list
     void (*act)(int argument);
     int argument;
     bool (*canAct)();       // whether it can act now, besides the rule of the think; null: always
-    bool (*checked)(int argument);  // a check item's state; null for a plain item
+    bool (*checked)(int argument);  // whether a check or radio item is on; null for a plain item
     bool whileThinking;     // acts also while the computer thinks
     bool textKey;           // its key is one a limit field being edited keeps for its text
-    bool lineBelow;         // a dividing line below it
+    int flags;              // FL_MENU_TOGGLE or FL_MENU_RADIO, and FL_MENU_DIVIDER for a line below it
 };
 
 void actNewGame(int) { newGame(); }
@@ -65,20 +67,20 @@ void actAbout(int) {
 }
 
 const MenuEntry MENU[] = {
-    {"New game...", {FL_CTRL + 'n'}, actNewGame, 0, nullptr, nullptr, false, false, false},
-    {"Open...", {FL_CTRL + 'o'}, actOpen, 0, nullptr, nullptr, false, false, false},
-    {"Save as...", {FL_CTRL + 's'}, actSaveAs, 0, nullptr, nullptr, false, false, false},
-    {"Resume last game", {0}, actResume, 0, nullptr, nullptr, false, false, true},
-    {"Copy game", {FL_CTRL + 'c'}, actCopy, 0, nullptr, nullptr, false, true, false},
-    {"Paste game", {FL_CTRL + 'v'}, actPaste, 0, nullptr, nullptr, false, true, true},
-    {"Hint", {FL_CTRL + 'h'}, actHint, 0, canHint, nullptr, false, false, true},
-    {"Computer plays side 0", {0}, actComputer, 0, nullptr, isComputerOn, true, false, false},
-    {"Computer plays side 1", {0}, actComputer, 1, nullptr, isComputerOn, true, false, true},
-    {"Zoom in", {FL_CTRL + '+', FL_CTRL + '='}, actZoomIn, 0, canZoomIn, nullptr, false, false, false},
-    {"Zoom out", {FL_CTRL + '-'}, actZoomOut, 0, canZoomOut, nullptr, false, false, false},
-    {"Actual size", {FL_CTRL + '0'}, actActualSize, 0, canZoomOut, nullptr, false, false, true},
-    {"About", {0}, actAbout, 0, nullptr, nullptr, false, false, false},
-    {"Quit", {FL_CTRL + 'q'}, actQuit, 0, nullptr, nullptr, true, false, false},
+    {"New game...", {FL_CTRL + 'n'}, actNewGame, 0, nullptr, nullptr, false, false, 0},
+    {"Open...", {FL_CTRL + 'o'}, actOpen, 0, nullptr, nullptr, false, false, 0},
+    {"Save as...", {FL_CTRL + 's'}, actSaveAs, 0, nullptr, nullptr, false, false, 0},
+    {"Resume last game", {0}, actResume, 0, nullptr, nullptr, false, false, FL_MENU_DIVIDER},
+    {"Copy game", {FL_CTRL + 'c'}, actCopy, 0, nullptr, nullptr, false, true, 0},
+    {"Paste game", {FL_CTRL + 'v'}, actPaste, 0, nullptr, nullptr, false, true, FL_MENU_DIVIDER},
+    {"Hint", {FL_CTRL + 'h'}, actHint, 0, canHint, nullptr, false, false, FL_MENU_DIVIDER},
+    {"Computer plays side 0", {0}, actComputer, 0, nullptr, isComputerOn, true, false, FL_MENU_TOGGLE},
+    {"Computer plays side 1", {0}, actComputer, 1, nullptr, isComputerOn, true, false, FL_MENU_TOGGLE | FL_MENU_DIVIDER},
+    {"Zoom in", {FL_CTRL + '+', FL_CTRL + '='}, actZoomIn, 0, canZoomIn, nullptr, false, false, 0},
+    {"Zoom out", {FL_CTRL + '-'}, actZoomOut, 0, canZoomOut, nullptr, false, false, 0},
+    {"Actual size", {FL_CTRL + '0'}, actActualSize, 0, canZoomOut, nullptr, false, false, FL_MENU_DIVIDER},
+    {"About", {0}, actAbout, 0, nullptr, nullptr, false, false, 0},
+    {"Quit", {FL_CTRL + 'q'}, actQuit, 0, nullptr, nullptr, true, false, 0},
 };
 constexpr int MENU_SIZE = sizeof MENU / sizeof MENU[0];
 
@@ -134,7 +136,7 @@ void popUpMenu() {
         Fl_Menu_Item& item = items[i];
         item.text = entry.label;
         item.shortcut_ = entry.keys[0];
-        item.flags = (entry.checked ? FL_MENU_TOGGLE : 0) | (entry.lineBelow ? FL_MENU_DIVIDER : 0);
+        item.flags = entry.flags;
         if (entry.checked && entry.checked(entry.argument)) item.flags |= FL_MENU_VALUE;
         if (!isActive(entry)) item.flags |= FL_MENU_INACTIVE;
         item.labelsize(scaled(NORMAL_FONT_SIZE));
