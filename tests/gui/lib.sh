@@ -583,6 +583,18 @@ gui_menu_active_items() {
     echo "$active"
 }
 
+# gui_expect_menu_items WHAT EXPECTED: polls until the menu popped up draws exactly the items EXPECTED
+# active (see gui_menu_active_items): a menu window is drawn after it appears.
+gui_expect_menu_items() {
+    local actual= i
+    for (( i = 0; i < GUI_TIMEOUT * 10; i++ )); do
+        actual=$(gui_menu_active_items)
+        [ "$actual" = "$2" ] && { gui_pass "$1"; return 0; }
+        sleep 0.05
+    done
+    gui_fail "$1: expected the items '$2' active, got '$actual'"
+}
+
 # gui_close_menu WINDOW: Escape, and the menu goes without acting; the pointer rests in the window's
 # corner, where it lights nothing.
 gui_close_menu() {

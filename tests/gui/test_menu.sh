@@ -28,8 +28,8 @@ if W=$(gui_wait_window "${GUI_MAIN_SEARCH[@]}"); then
     # Zoom out and Actual size cannot act at zoom 1 (items 11 and 12).
     for key in Menu shift+F10; do
         if gui_open_menu "$W" "$key"; then
-            gui_expect_eq "$key pops the menu up; all but Zoom out and Actual size act" \
-                "1 2 3 4 5 6 7 8 9 10 13 14" "$(gui_menu_active_items)"
+            gui_expect_menu_items "$key pops the menu up; all but Zoom out and Actual size act" \
+                "1 2 3 4 5 6 7 8 9 10 13 14"
             gui_close_menu "$W"
         else
             gui_fail "no menu for $key"
@@ -48,7 +48,7 @@ if W=$(gui_wait_window "${GUI_MAIN_SEARCH[@]}"); then
     gui_key "$W" ctrl+t
     gui_poll "$GUI_TIMEOUT" eval 'gui_shot_ppm "$W" && [ "$(convert "$GUI_TMP/shot.ppm" -crop "64x14+$(( B + 83 ))+138" +repage -format %k info:)" -gt 1 ]'
     if gui_open_menu "$W" Menu; then
-        gui_expect_eq "while the computer thinks only the Computer plays items and Quit act" "8 9 14" "$(gui_menu_active_items)"
+        gui_expect_menu_items "while the computer thinks only the Computer plays items and Quit act" "8 9 14"
         gui_pick Quit
         gui_wait_exit
         gui_expect_eq "Quit ends the program during a think with status 0" 0 "$GUI_EXIT_STATUS"
