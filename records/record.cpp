@@ -242,6 +242,9 @@ bool readGame(const std::string& text, const int* bareSize, int bareSetup, GameR
     GameRecord read;
     read.size = header.size;
     read.setup = header.setup;
+    for (const Tag& tag : parts.tags)
+        if (tag.name != "Size" && tag.name != "Setup" && tag.name != "Result")
+            read.otherTags.push_back({tag.name, tag.value, tag.line});
     startPosition(read.size, read.setup);
     startHistory();
     if (!playTokens(parts.tokens, bare, header, read, error)) return false;
@@ -301,9 +304,10 @@ const char* resultToken() {
     }
 }
 
-std::string recordText() {
+std::string recordText(const std::string& extraTags) {
     std::string text = "[Size \"" + std::to_string(game.boardSize) + "\"]\n[Setup \"" +
-                       std::to_string(game.setupNumber) + "\"]\n[Result \"" + resultToken() + "\"]\n\n";
+                       std::to_string(game.setupNumber) + "\"]\n[Result \"" + resultToken() + "\"]\n" + extraTags +
+                       "\n";
     std::string line;
     // A move keeps its number on its line.
     auto add = [&text, &line](const std::string& unit) {
@@ -319,4 +323,12 @@ std::string recordText() {
     }
     add(resultToken());
     return text + line + "\n";
+}
+
+// wholeGameRecordText() replays the moves taken back on the one position, writes the record there and
+// puts everything back as it was.
+std::string wholeGameRecordText(const std::string& extraTags) {
+    const SavedGame saved;
+    while (game.historyPosition < gameHistory.historyLength) redoStep();
+    return recordText(extraTags);
 }

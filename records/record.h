@@ -24,12 +24,19 @@ constexpr int DEFAULT_SETUP = 3;
 // A text larger than this is no game record: the longest games take a few kilobytes.
 constexpr long MAX_RECORD_BYTES = 1 << 20;
 
+// A tag that sets nothing in the game, such as Date or Ply, kept as written for the readers that want it.
+struct RecordTag {
+    std::string name, value;
+    int line;
+};
+
 // A game read from a record: the board, the setup and the moves played from it, each one legal where
-// it stands, none after a side has connected.
+// it stands, none after a side has connected; and the record's other tags.
 struct GameRecord {
     int size = DEFAULT_BOARD_SIZE;
     int setup = DEFAULT_SETUP;
     std::vector<Move> moves;
+    std::vector<RecordTag> otherTags;
 };
 
 // Why a record was refused: the line (from 1), the token at fault as written, and what is wrong.
@@ -75,6 +82,12 @@ int winner();
 const char* resultToken();
 
 // recordText() writes the record of the current game up to the position shown (the first
-// historyPosition moves of the history): Size, Setup and Result tags, a blank line, the numbered moves
-// in lines of at most 79 characters, and the result token, computed from the position.
-std::string recordText();
+// historyPosition moves of the history): Size, Setup and Result tags, then `extraTags` (whole tag
+// lines, each ending in a line break), a blank line, the numbered moves in lines of at most 79
+// characters, and the result token, computed from the position.
+std::string recordText(const std::string& extraTags = "");
+
+// wholeGameRecordText() writes the record of every move in the history, also those taken back (what
+// Go to end reaches), with the result of the position they lead to. The position, the history,
+// lastMove and pendingMove are as they were when it returns.
+std::string wholeGameRecordText(const std::string& extraTags = "");

@@ -11,12 +11,12 @@ set -euo pipefail
 play_packages=(g++ cmake ninja-build libfltk1.3-dev fluid)
 # The tests: Google Test, and Google Benchmark for the benchmarks built with them; the desktop tests
 # (a private X server, clicks and keys, the clipboard through xclip, screenshots read with ImageMagick,
-# a font for the labels, ps for the program's state); fuzzing with clang; the Debian package
-# (dpkg-shlibdeps and file compute its dependencies) and the checks of the desktop entry and the manual
-# pages.
+# a font for the labels, ps for the program's state, xprop from x11-utils to tell the menu's window);
+# fuzzing with clang; the Debian package (dpkg-shlibdeps and file compute its dependencies) and the
+# checks of the desktop entry and the manual pages.
 test_packages=(
   libgtest-dev libbenchmark-dev
-  xvfb xdotool xclip imagemagick fonts-dejavu-core procps
+  xvfb xdotool xclip imagemagick fonts-dejavu-core procps x11-utils
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils groff-base
 )

@@ -5,8 +5,73 @@
 
 #include "position/game_state.h"
 #include "position/history.h"
-#include "ui/main_window.h"
+#include "ui/game_events.h"
 #include "ui/square_images.h"
+#include "ui/statistics_panel.h"
+#include "ui/widgets.h"
+
+namespace {
+
+// The square of the hint's target while the board shows a hint; row 0 otherwise.
+int hintTargetRow = 0, hintTargetCol = 0;
+
+// refreshSquare() puts square (r, c) into the normal display: the pieces of the side to move are
+// raised buttons while the game is undecided; everything else is the passive box under a hidden button.
+void refreshSquare(int r, int c, bool decided) {
+    const int content = game.board[r][c] / 64;
+    const bool clickable = content == game.sideToMove + 1 && !decided;
+    const bool onLastMove = (r == lastMove.fromRow && c == lastMove.fromCol) ||
+                            (r == lastMove.toRow && c == lastMove.toCol);
+    const bool selected = r == pendingMove.fromRow && c == pendingMove.fromCol;
+    const int highlighted = onLastMove || selected ? 1 : 0;
+    if (clickable)
+        squareButton[r][c]->showAs(content, highlighted);
+    else
+        showPassiveSquare(r, c, content, highlighted);
+}
+
+void showIf(Fl_Widget* widget, bool shown) {
+    if (shown)
+        widget->show();
+    else
+        widget->hide();
+}
+
+// Buttons that cannot act are hidden, not greyed out.
+void refreshNavigation() {
+    showIf(restartButton, canGoBack());
+    showIf(undoButton, canGoBack());
+    showIf(redoButton, canGoForward());
+    showIf(goToEndButton, canGoForward());
+}
+
+// isTarget() tells whether (r, c) is where one of the selected piece's legal moves lands.
+bool isTarget(int r, int c) {
+    const uint32_t moveDirs = game.pieces[pendingMove.piece].moveDirs;
+    for (int d = 0; d < 8; ++d) {
+        if (!(moveDirs & (1u << d))) continue;
+        const Move m = buildMove(pendingMove.piece, d);
+        if (r == m.toRow && c == m.toCol) return true;
+    }
+    return false;
+}
+
+// showSelection() shows the selected square and the squares that `target` accepts as clickable.
+template <class Target>
+void showSelection(Target target) {
+    const int n = game.boardSize;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) {
+            const int content = game.board[r][c] / 64;
+            const bool selected = r == pendingMove.fromRow && c == pendingMove.fromCol;
+            if (selected || target(r, c))
+                squareButton[r][c]->showAs(content, selected ? 1 : 0);
+            else
+                showPassiveSquare(r, c, content, 0);
+        }
+}
+
+}  // namespace
 
 Square_Button::Square_Button(int x, int y, int w, int h, int row, int col)
     : Fl_Button(x, y, w, h), boardRow(row), boardCol(col) {
@@ -79,7 +144,20 @@ void Square_Button::actOnClick() {
         commitMove(pendingMove);
         highlighted = 1;
         refreshBoard();
+        gameChanged(GameChange::MovePlayed);
     }
+}
+
+// refreshBoard() redraws every square from the board. Once either side has all its pieces in one group
+// the game is decided and no square stays clickable, until a move is taken back.
+void refreshBoard() {
+    hintTargetRow = hintTargetCol = 0;
+    const bool decided = game.groupCount[0] <= 1 || game.groupCount[1] <= 1;
+    const int n = game.boardSize;
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c) refreshSquare(r, c, decided);
+    refreshNavigation();
+    refreshStatistics();
 }
 
 void showPassiveSquare(int r, int c, int content, int highlighted) {
@@ -92,30 +170,31 @@ void showPassiveSquare(int r, int c, int content, int highlighted) {
     squareButton[r][c]->hide();
 }
 
-namespace {
-
-// isTarget() tells whether (r, c) is where one of the selected piece's legal moves lands.
-bool isTarget(int r, int c) {
-    const uint32_t moveDirs = game.pieces[pendingMove.piece].moveDirs;
-    for (int d = 0; d < 8; ++d) {
-        if (!(moveDirs & (1u << d))) continue;
-        const Move m = buildMove(pendingMove.piece, d);
-        if (r == m.toRow && c == m.toCol) return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 void showTargets() {
-    const int n = game.boardSize;
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) {
-            const int content = game.board[r][c] / 64;
-            const bool selected = r == pendingMove.fromRow && c == pendingMove.fromCol;
-            if (selected || isTarget(r, c))
-                squareButton[r][c]->showAs(content, selected ? 1 : 0);
-            else
-                showPassiveSquare(r, c, content, 0);
-        }
+    hintTargetRow = hintTargetCol = 0;
+    showSelection(isTarget);
 }
+
+// showHint() selects the piece as a click on it would: the move played from the hint is then a
+// person's move like any other.
+void showHint(const Move& m) {
+    pendingMove.fromRow = m.fromRow;
+    pendingMove.fromCol = m.fromCol;
+    pendingMove.piece = m.piece;
+    hintTargetRow = m.toRow;
+    hintTargetCol = m.toCol;
+    showSelection([&m](int r, int c) { return r == m.toRow && c == m.toCol; });
+}
+
+bool hintShown() { return hintTargetRow != 0 && pendingMove.fromRow != 0; }
+
+// dropHint() waits while the computer thinks: the position is then the search's, and the display is
+// brought back to the normal one when the think ends.
+void dropHint() {
+    if (thinking || !hintShown()) return;
+    pendingMove.fromRow = pendingMove.fromCol = 0;
+    refreshBoard();
+}
+
+bool canGoBack() { return game.historyPosition >= 1; }
+bool canGoForward() { return game.historyPosition < gameHistory.historyLength; }

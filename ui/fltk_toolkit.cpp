@@ -5,7 +5,7 @@
 
 #include "position/toolkit.h"
 #include "search/think.h"
-#include "ui/main_window.h"
+#include "ui/widgets.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "position/game_state.h"
 #include "records/record.h"
-#include "ui/main_window.h"
-#include "ui/navigation.h"
-#include "ui/think_button.h"
+#include "ui/board_view.h"
+#include "ui/game_events.h"
+#include "ui/widgets.h"
 
 namespace {
 
@@ -79,5 +79,6 @@ std::string pasteGame(const std::string& text) {
                std::to_string(game.boardSize);
     loadRecord(record);
     refreshBoard();
+    gameChanged(GameChange::GameReplaced);
     return "";
 }

@@ -3,44 +3,37 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Output.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Value_Input.H>
 #include <FL/fl_ask.H>
 
 #include <string>
 
-#include "moves/statistics.h"
-#include "position/history.h"
-#include "ui/board_view.h"
 #include "ui/game_keys.h"
 #include "ui/navigation.h"
-#include "ui/square_images.h"
 #include "ui/think_button.h"
+#include "ui/window_scale.h"
 
-Fl_Box* boardFrame;
-Fl_Box* squareBox[MAX_BOARD_SIZE + 1][MAX_BOARD_SIZE + 1];
-Square_Button* squareButton[MAX_BOARD_SIZE + 1][MAX_BOARD_SIZE + 1];
-Fl_Box* statBox[STAT_ROWS][2];
-Fl_Value_Input* maxDepthInput;
-Fl_Box* levelsBox;
-Fl_Value_Input* maxTimeInput;
-Fl_Box* secondsBox;
-Think_Button* thinkButton;
-Fl_Output* exploringOutput;
-Fl_Output* atDepthOutput;
-Restart_Button* restartButton;
-Undo_Button* undoButton;
-Redo_Button* redoButton;
-GoToEnd_Button* goToEndButton;
-
-bool thinking = false;
+int (*windowMenuHandler)(int event) = nullptr;
 
 namespace {
 
-// The statistics panel: rows at these y positions (three pairs), each field 2 or 3 digits wide, and a
-// tooltip per row and side column, since the boxes have no captions.
+// The layout at zoom 1, in pixels; B is the board's width, 31 N. Every length below is scaled by the
+// zoom, and the board by the square images' size.
+constexpr int BOARD_ORIGIN = 6;                 // first square's left and top edge
+constexpr int FRAME_ORIGIN = 4;                 // the frame around the board, 2 pixels wider per side
+constexpr int PANEL_WIDTH = 250;                // right of the board
+constexpr int STRIP_HEIGHT = 50;                // below the board
+// The statistics panel: rows at these y positions (three pairs), a column per side.
 constexpr int STAT_ROW_Y[STAT_ROWS] = {5, 24, 50, 69, 95, 114};
-constexpr int STAT_DIGITS[STAT_ROWS] = {2, 2, 3, 2, 3, 3};
+constexpr int STAT_X = 15, STAT_COLUMN_STEP = 35, STAT_W = 32, STAT_H = 16;
+// The navigation buttons' left edges, B + 20 from the top.
+constexpr int NAVIGATION_X[4] = {15, 50, 100, 135};
+constexpr int NAVIGATION_Y = 20, NAVIGATION_SIZE = 25;
+
+// A tooltip per row and side column, since the boxes have no captions.
 const char* const STAT_TOOLTIPS[STAT_ROWS][2] = {
     {"Dark (side 0): connection distance, an estimate of the moves still needed to join all pieces",
      "Light (side 1): connection distance, an estimate of the moves still needed to join all pieces"},
@@ -53,26 +46,38 @@ const char* const STAT_TOOLTIPS[STAT_ROWS][2] = {
     {"Dark (side 0): legal moves", "Light (side 1): legal moves"},
 };
 
-// Each statistic box keeps its own text: the toolkit holds only a pointer to a label.
-char statText[STAT_ROWS][2][4];
+int boardPixels() { return squarePixels() * game.boardSize; }
 
-void buildBoard(int boardPixels) {
-    boardFrame = new Fl_Box(4, 4, boardPixels + 4, boardPixels + 4);
+// scaleFonts() gives every label and text of the group's widgets the toolkit's normal size at the zoom.
+void scaleFonts(Fl_Group* group) {
+    const int size = scaled(NORMAL_FONT_SIZE);
+    for (int i = 0; i < group->children(); ++i) {
+        Fl_Widget* widget = group->child(i);
+        widget->labelsize(size);
+        if (auto* field = dynamic_cast<Fl_Input_*>(widget)) field->textsize(size);
+        if (auto* field = dynamic_cast<Fl_Value_Input*>(widget)) field->textsize(size);
+    }
+}
+
+void buildBoard(int board) {
+    const int frame = scaled(FRAME_ORIGIN);
+    boardFrame = new Fl_Box(frame, frame, board + frame, board + frame);
     boardFrame->box(FL_UP_BOX);
     // Each button lies exactly on its passive box, which shows through while the button is hidden.
-    const int n = game.boardSize;
+    const int n = game.boardSize, square = squarePixels(), origin = scaled(BOARD_ORIGIN);
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) {
-            const int x = SQUARE_SIZE * (c - 1) + 6, y = SQUARE_SIZE * (r - 1) + 6;
-            squareBox[r][c] = new Fl_Box(x, y, SQUARE_SIZE, SQUARE_SIZE);
-            squareButton[r][c] = new Square_Button(x, y, SQUARE_SIZE, SQUARE_SIZE, r, c);
+            const int x = square * (c - 1) + origin, y = square * (r - 1) + origin;
+            squareBox[r][c] = new Fl_Box(x, y, square, square);
+            squareButton[r][c] = new Square_Button(x, y, square, square, r, c);
         }
 }
 
-void buildStatistics(int boardPixels) {
+void buildStatistics(int board) {
     for (int s = 0; s < 2; ++s)
         for (int k = 0; k < STAT_ROWS; ++k) {
-            Fl_Box* box = new Fl_Box(boardPixels + 15 + 35 * s, STAT_ROW_Y[k], 32, 16);
+            Fl_Box* box = new Fl_Box(board + scaled(STAT_X + STAT_COLUMN_STEP * s), scaled(STAT_ROW_Y[k]),
+                                     scaled(STAT_W), scaled(STAT_H));
             box->box(FL_UP_BOX);
             box->tooltip(STAT_TOOLTIPS[k][s]);
             statBox[k][s] = box;
@@ -81,103 +86,69 @@ void buildStatistics(int boardPixels) {
 
 // A whole-number input: step, then value, then range, so it shows whole numbers from the start.
 Fl_Value_Input* buildLimitInput(int x, int y, int w, const char* label, double value, double low, double high) {
-    Fl_Value_Input* input = new Fl_Value_Input(x, y, w, 20, label);
+    Fl_Value_Input* input = new Fl_Value_Input(x, y, w, scaled(20), label);
     input->step(1);
     input->value(value);
     input->bounds(low, high);
     return input;
 }
 
-void buildThinkControls(int boardPixels) {
-    maxDepthInput = buildLimitInput(boardPixels + 160, 5, 22, "max depth ", 30, 1, 30);
-    levelsBox = new Fl_Box(boardPixels + 180, 5, 60, 20, "levels");
-    maxTimeInput = buildLimitInput(boardPixels + 150, 25, 42, "max time ", 5, 0, 1440000);
-    secondsBox = new Fl_Box(boardPixels + 190, 25, 60, 20, "seconds");
-    thinkButton = new Think_Button(boardPixels + 150, 50, 45, 25, "Think!");
+Fl_Box* buildCaption(int x, int y, const char* label) { return new Fl_Box(x, y, scaled(60), scaled(20), label); }
+
+void buildThinkControls(int board) {
+    maxDepthInput = buildLimitInput(board + scaled(160), scaled(5), scaled(22), "max depth ", 30, 1, 30);
+    levelsBox = buildCaption(board + scaled(180), scaled(5), "levels");
+    maxTimeInput = buildLimitInput(board + scaled(150), scaled(25), scaled(42), "max time ", 5, 0, 1440000);
+    secondsBox = buildCaption(board + scaled(190), scaled(25), "seconds");
+    thinkButton = new Think_Button(board + scaled(150), scaled(50), scaled(45), scaled(25), "Think!");
     thinkButton->tooltip("Think!: the computer plays a move for the side to move, within the limits above (Ctrl+T)");
     // Shown only while a timed think runs.
-    exploringOutput = new Fl_Output(boardPixels + 80, 135, 70, 20, "exploring ");
+    exploringOutput = new Fl_Output(board + scaled(80), scaled(135), scaled(70), scaled(20), "exploring ");
     exploringOutput->hide();
-    atDepthOutput = new Fl_Output(boardPixels + 215, 135, 22, 20, "at depth ");
+    atDepthOutput = new Fl_Output(board + scaled(215), scaled(135), scaled(22), scaled(20), "at depth ");
     atDepthOutput->hide();
 }
 
-void buildNavigation(int boardPixels) {
-    const int y = boardPixels + 20;
-    restartButton = new Restart_Button(15, y, 25, 25, "@|<");
-    restartButton->tooltip("Restart: take back every move, which can be replayed (Home)");
-    undoButton = new Undo_Button(50, y, 25, 25, "@<-");
-    undoButton->tooltip("Undo: take back the last move (Ctrl+Z)");
-    redoButton = new Redo_Button(100, y, 25, 25, "@->");
-    redoButton->tooltip("Redo: replay the next move (Ctrl+Y or Ctrl+Shift+Z)");
-    goToEndButton = new GoToEnd_Button(135, y, 25, 25, "@>|");
-    goToEndButton->tooltip("Go to end: replay every move taken back (End)");
+template <class Button>
+Fl_Button* buildNavigationButton(int board, int place, const char* label, const char* tooltip) {
+    const int size = scaled(NAVIGATION_SIZE);
+    Fl_Button* button = new Button(scaled(NAVIGATION_X[place]), board + scaled(NAVIGATION_Y), size, size, label);
+    button->tooltip(tooltip);
+    return button;
 }
 
-// refreshSquare() puts square (r, c) into the normal display: the pieces of the side to move are
-// raised buttons while the game is undecided; everything else is the passive box under a hidden button.
-void refreshSquare(int r, int c, bool decided) {
-    const int content = game.board[r][c] / 64;
-    const bool clickable = content == game.sideToMove + 1 && !decided;
-    const bool onLastMove = (r == lastMove.fromRow && c == lastMove.fromCol) ||
-                            (r == lastMove.toRow && c == lastMove.toCol);
-    const bool selected = r == pendingMove.fromRow && c == pendingMove.fromCol;
-    const int highlighted = onLastMove || selected ? 1 : 0;
-    if (clickable)
-        squareButton[r][c]->showAs(content, highlighted);
-    else
-        showPassiveSquare(r, c, content, highlighted);
+void buildNavigation(int board) {
+    restartButton = buildNavigationButton<Restart_Button>(board, 0, "@|<",
+                                                          "Restart: take back every move, which can be replayed (Home)");
+    undoButton = buildNavigationButton<Undo_Button>(board, 1, "@<-", "Undo: take back the last move (Ctrl+Z)");
+    redoButton = buildNavigationButton<Redo_Button>(board, 2, "@->", "Redo: replay the next move (Ctrl+Y or Ctrl+Shift+Z)");
+    goToEndButton = buildNavigationButton<GoToEnd_Button>(board, 3, "@>|", "Go to end: replay every move taken back (End)");
 }
 
-void showIf(Fl_Widget* widget, bool shown) {
-    if (shown)
-        widget->show();
-    else
-        widget->hide();
-}
-
-// Buttons that cannot act are hidden, not greyed out.
-void refreshNavigation() {
-    showIf(restartButton, canGoBack());
-    showIf(undoButton, canGoBack());
-    showIf(redoButton, canGoForward());
-    showIf(goToEndButton, canGoForward());
-}
-
-void setStatistic(int row, int side, int value) {
-    char* text = statText[row][side];
-    writeDigits(text, value, STAT_DIGITS[row]);
-    statBox[row][side]->label(text);
-    statBox[row][side]->redraw_label();
-}
-
-// refreshStatistics() fills the panel from computeStatistics, which measures side 1 first and puts the
-// obstruction measured with a side's distance into the other side's column, as the panel shows it.
-void refreshStatistics() {
-    SideStatistics stats[2];
-    computeStatistics(stats);
-    for (int s = 1; s >= 0; --s) {
-        setStatistic(STAT_DISTANCE, s, stats[s].distance);
-        setStatistic(STAT_GROUPS, s, stats[s].groups);
-        setStatistic(STAT_OBSTRUCTION, s, stats[s].obstruction);
-        setStatistic(STAT_PIECES, s, stats[s].pieces);
-        setStatistic(STAT_CAPTURES, s, stats[s].captures);
-        setStatistic(STAT_MOVES, s, stats[s].moves);
-    }
-}
+// isModifierKey() tells the keys that only modify others (Shift, Ctrl, Caps Lock, Alt, ...).
+constexpr int LAST_MODIFIER_KEY = 0xffee;  // Hyper_R, after Shift, Ctrl, Caps Lock, Meta, Alt and Super
+bool isModifierKey(int key) { return key >= FL_Shift_L && key <= LAST_MODIFIER_KEY; }
 
 }  // namespace
 
-bool limitFieldHasFocus() { return maxDepthInput->contains(Fl::focus()) || maxTimeInput->contains(Fl::focus()); }
+void mainWindowSize(int& width, int& height) {
+    width = boardPixels() + scaled(PANEL_WIDTH);
+    height = boardPixels() + scaled(STRIP_HEIGHT);
+}
 
 Main_Window* createMainWindow() {
-    const int boardPixels = SQUARE_SIZE * game.boardSize;
-    return new Main_Window(boardPixels + 250, boardPixels + 50, "Tarnwick 2.0");
+    int width = 0, height = 0;
+    mainWindowSize(width, height);
+    Main_Window* window = new Main_Window(width, height, "Tarnwick 2.0");
+    gameWindow = window;
+    return window;
 }
 
 // Main_Window::handle() gives the window the focus when the window system gives it to the window, instead
 // of letting the group hand it to the first field; takes the focus out of a limit field on a click
-// elsewhere; and takes the game's keys and pasted text. Every other event is the window's as usual.
+// elsewhere; offers the right button to the menu before any widget, so that it never selects or moves a
+// piece; and takes the game's keys, the menu's keys and pasted text. Every other event is the window's
+// as usual.
 int Main_Window::handle(int event) {
     switch (event) {
         case FL_FOCUS:
@@ -185,9 +156,15 @@ int Main_Window::handle(int event) {
         case FL_PUSH:
             if (limitFieldHasFocus() && !Fl::event_inside(maxDepthInput) && !Fl::event_inside(maxTimeInput))
                 Fl::focus(this);
+            if (Fl::event_button() == FL_RIGHT_MOUSE && windowMenuHandler && windowMenuHandler(event)) return 1;
+            break;
+        case FL_KEYBOARD:
+            if (!isModifierKey(Fl::event_key())) dropHint();
             break;
         case FL_SHORTCUT:
+            if (!isModifierKey(Fl::event_key())) dropHint();
             if (handleGameKey(this)) return 1;
+            if (windowMenuHandler && windowMenuHandler(event)) return 1;
             break;
         case FL_PASTE: {
             const std::string refusal = pasteGame(std::string(Fl::event_text(), Fl::event_length()));
@@ -204,34 +181,32 @@ int Main_Window::handle(int event) {
 }
 
 void buildMainWindow() {
-    const int boardPixels = SQUARE_SIZE * game.boardSize;
+    clearWidgetHandles();
+    const int board = boardPixels();
     // Nothing is laid out anew: without a resizable widget the window keeps its size.
     Fl_Group::current()->resizable(nullptr);
-    buildBoard(boardPixels);
-    buildStatistics(boardPixels);
-    buildThinkControls(boardPixels);
-    buildNavigation(boardPixels);
+    Fl_Tooltip::size(scaled(NORMAL_FONT_SIZE));
+    buildBoard(board);
+    buildStatistics(board);
+    buildThinkControls(board);
+    buildNavigation(board);
+    scaleFonts(Fl_Group::current());
 }
 
-// refreshBoard() redraws every square from the board. Once either side has all its pieces in one group
-// the game is decided and no square stays clickable, until a move is taken back.
-void refreshBoard() {
-    const bool decided = game.groupCount[0] <= 1 || game.groupCount[1] <= 1;
-    const int n = game.boardSize;
-    for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c) refreshSquare(r, c, decided);
-    refreshNavigation();
-    refreshStatistics();
-}
-
-void writeDigits(char* out, int value, int width) {
-    if (width == 2) {
-        out[0] = static_cast<char>('0' + value / 10);
-        out[1] = static_cast<char>('0' + (value - 10 * (value / 10)));
-    } else {
-        out[0] = static_cast<char>('0' + value / 100);
-        out[1] = static_cast<char>('0' + (value / 10 - 10 * (value / 100)));
-        out[2] = static_cast<char>('0' + value % 10);
-    }
-    out[width] = '\0';
+void rebuildMainWindow() {
+    const double depth = maxDepthInput->value(), seconds = maxTimeInput->value();
+    Fl_Window* window = gameWindow;
+    window->clear();
+    int width = 0, height = 0;
+    mainWindowSize(width, height);
+    window->size(width, height);
+    window->size_range(width, height, width, height);
+    window->begin();
+    buildMainWindow();
+    window->end();
+    maxDepthInput->value(depth);
+    maxTimeInput->value(seconds);
+    if (window->shown()) Fl::focus(window);  // the keys go to the game, not to a field
+    refreshBoard();
+    window->redraw();
 }

@@ -2,7 +2,9 @@
 
 #include "position/game_state.h"
 #include "position/history.h"
-#include "ui/main_window.h"
+#include "ui/board_view.h"
+#include "ui/game_events.h"
+#include "ui/widgets.h"
 
 namespace {
 
@@ -21,19 +23,19 @@ void redoShown(Fl_Button* pressed) {
 }
 
 // navigate() is the shared pattern of the four handlers: on a release, and only while the computer is
-// not thinking, run the action, then let the plain button handling complete the click.
+// not thinking, run the action, then let the plain button handling complete the click. The listeners
+// hear of it once, after all its steps.
 template <class Action>
 int navigate(Fl_Button* button, int event, Action action) {
     if (thinking || event != FL_RELEASE) return button->Fl_Button::handle(event);
+    const int before = game.historyPosition;
     action();
     button->Fl_Button::handle(FL_RELEASE);
+    if (game.historyPosition != before) gameChanged(GameChange::Navigated);
     return 1;
 }
 
 }  // namespace
-
-bool canGoBack() { return game.historyPosition >= 1; }
-bool canGoForward() { return game.historyPosition < gameHistory.historyLength; }
 
 // Restart keeps the whole game line, so Go to end can replay it.
 int Restart_Button::handle(int event) {

@@ -1,14 +1,10 @@
 // The four navigation buttons of the game history: Restart, Undo, Redo and Go to end. Each acts on the
 // mouse release, takes moves back or replays them one at a time on the one position, and refreshes the
 // display after every single step. While the computer thinks they do nothing beyond looking pressed.
+// Going back and forth never starts a think of the computer: a person may look back at a game.
 #pragma once
 
 #include <FL/Fl_Button.H>
-
-// Whether a move can be taken back, and whether one can be replayed: the buttons act, and are shown,
-// only then.
-bool canGoBack();
-bool canGoForward();
 
 class Restart_Button : public Fl_Button {
 public:

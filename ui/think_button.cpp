@@ -3,6 +3,7 @@
 #include <FL/Fl_Value_Input.H>
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -10,7 +11,9 @@
 #include "position/history.h"
 #include "search/search.h"
 #include "search/think.h"
-#include "ui/main_window.h"
+#include "ui/board_view.h"
+#include "ui/game_events.h"
+#include "ui/widgets.h"
 
 namespace {
 
@@ -36,20 +39,39 @@ void storeThinkLimits() {
     searchState.timeLimit[side] = wholeValueIn(maxTimeInput, 0, MAX_TIME_LIMIT);
 }
 
+bool gameDecided() { return game.groupCount[0] == 1 || game.groupCount[1] == 1; }
+
+bool thinkWithLimits() {
+    assert(!thinking);
+    thinking = true;
+    storeThinkLimits();
+    const bool found = think();
+    thinking = false;
+    return found;
+}
+
+// playComputerMove() keeps `thinking` set until the move is committed and shown, so that no event
+// handled in between sees the position half way.
+bool playComputerMove() {
+    thinking = true;
+    storeThinkLimits();
+    const bool played = think();
+    if (played) commitMove(searchState.bestMove);
+    // Also when nothing was played: the board goes back to the normal display.
+    pendingMove.fromRow = pendingMove.fromCol = 0;
+    refreshBoard();
+    thinking = false;
+    return played;
+}
+
 // Think_Button::handle() plays the computer's move on the release. It does nothing beyond the plain
 // button handling while a think runs (a second click must not start another search on the position
 // being searched) and once the game is decided. A side without a legal move gets nothing played.
 int Think_Button::handle(int event) {
-    const bool decided = game.groupCount[0] == 1 || game.groupCount[1] == 1;
-    if (thinking || decided || event != FL_RELEASE) return Fl_Button::handle(event);
-    thinking = true;
-    storeThinkLimits();
-    if (think()) commitMove(searchState.bestMove);
-    // Also when nothing was played: the board goes back to the normal display.
-    pendingMove.fromRow = pendingMove.fromCol = 0;
-    refreshBoard();
+    if (thinking || gameDecided() || event != FL_RELEASE) return Fl_Button::handle(event);
+    const bool played = playComputerMove();
     redraw();
     Fl_Button::handle(FL_RELEASE);
-    thinking = false;
+    if (played) gameChanged(GameChange::MovePlayed);
     return 1;
 }

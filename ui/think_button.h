@@ -1,5 +1,5 @@
 // The "Think!" button: the computer chooses and plays the move of the side to move, within the depth and
-// time limits typed into the main window.
+// time limits typed into the main window. The automatic play and the hint think the same way.
 #pragma once
 
 #include <FL/Fl_Button.H>
@@ -18,3 +18,15 @@ public:
 // storeThinkLimits() stores the two typed limits for the side to move as whole numbers within their
 // ranges, truncated toward zero, and shows the stored values in the fields.
 void storeThinkLimits();
+
+// gameDecided() tells whether a side has all its pieces in one group: nobody thinks then.
+bool gameDecided();
+
+// thinkWithLimits() runs the computer's search for the side to move with the typed limits, with
+// `thinking` set while it runs, and leaves its choice in searchState.bestMove. Returns false when the
+// side to move has no legal move. Must not be called while the computer thinks.
+bool thinkWithLimits();
+
+// playComputerMove() thinks and plays the chosen move, and brings the display back to the normal one
+// also when nothing was played. Returns whether a move was played; the caller tells the listeners.
+bool playComputerMove();

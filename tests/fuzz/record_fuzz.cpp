@@ -1,11 +1,13 @@
-// Fuzz target of the game-record reader: the input bytes are the text of a record, read as a record and
-// as a paste into a window of board 6, setup 4 (where a bare list of moves is taken too).
+// Fuzz target of the game-record reader: the input bytes are the text of a record, read as a record, as
+// a paste into a window of board 6, setup 4 (where a bare list of moves is taken too), and as the last
+// game that the desktop program keeps (a record with a Ply tag for the position shown).
 //
 // Checked for every input and both readings:
 // - a refusal is one line, names a line of the text and a reason, and leaves the game in play (a short
 //   game on board 5, with a move taken back) exactly as it was;
 // - an accepted text is a game within the ranges, that loads into a position the from-scratch checker
-//   accepts, whose written record reads back to the same game and is written again the same.
+//   accepts, whose written record reads back to the same game and is written again the same; a last
+//   game loads at its Ply, and its record is written again the same.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "position/checker.h"
+#include "records/last_game.h"
 #include "records/record.h"
 #include "test_support.h"
 
@@ -62,6 +65,26 @@ void checkAccepted(const GameRecord& record, const std::string& text) {
     if (recordText() != written) fail("the record is written differently the second time", text);
 }
 
+// checkKeptGame() reads the text as a last game: refused like any record, or loaded at its Ply.
+void checkKeptGame(const std::string& text) {
+    startGameInPlay();
+    const GameState before = game;
+    const std::string recordBefore = recordText();
+    GameRecord record;
+    RecordError error;
+    int ply = -1;
+    if (!readKeptGame(text, record, ply, error)) return checkRefusal(error, text, before, recordBefore);
+    if (ply < 0 || ply > static_cast<int>(record.moves.size())) fail("a last game shown at ply " + std::to_string(ply), text);
+    loadRecordAt(record, ply);
+    const std::string problem = checkPosition();
+    if (!problem.empty()) fail("checker after loading a last game: " + problem, text);
+    if (game.historyPosition != ply || gameHistory.historyLength != static_cast<int>(record.moves.size()))
+        fail("a last game loaded at another ply", text);
+    const std::string kept = keptGameText();
+    if (loadKeptGame(kept, "kept") != "" || keptGameText() != kept || game.historyPosition != ply)
+        fail("a last game is kept differently the second time:\n" + kept, text);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -78,5 +101,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         else
             checkRefusal(error, text, before, recordBefore);
     }
+    checkKeptGame(text);
     return 0;
 }

@@ -1,8 +1,9 @@
-// board_squares SHOT.ppm N: names the image that each board square of a main-window screenshot shows.
-// It renders the 24 square images as the program does and compares every 31 x 31 square of the
-// screenshot (a binary PPM of the window's contents) with them, pixel for pixel. Prints N lines of N
-// codes "CRHL" (content, raised, highlighted, lit as digits), or "????" where no image matches.
-// Sunken images look the same lit or not; they are named with lit 0.
+// board_squares SHOT.ppm N [ZOOM]: names the image that each board square of a main-window screenshot
+// shows. It renders the 24 square images as the program does at the zoom (default 1: squares of 31
+// pixels from (6, 6); at zoom Z of round(31 Z) pixels with pieces of round(24 Z) from round(6 Z)) and
+// compares every square of the screenshot (a binary PPM of the window's contents) with them, pixel for
+// pixel. Prints N lines of N codes "CRHL" (content, raised, highlighted, lit as digits), or "????" where
+// no image matches. Sunken images look the same lit or not; they are named with lit 0.
 #include <FL/Fl_RGB_Image.H>
 
 #include <cstdio>
@@ -13,9 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "settings/zoom.h"
 #include "ui/square_images.h"
 
 namespace {
+
+// The board's squares in the screenshot: their size and the left and top edge of the first one.
+int squareSize = SQUARE_SIZE;
+int boardOrigin = 6;
 
 struct Picture {
     int width = 0, height = 0;
@@ -47,8 +53,8 @@ bool readPpm(const char* path, Picture& picture) {
 
 bool squareShows(const Picture& shot, int left, int top, const Fl_RGB_Image* image) {
     const unsigned char* wanted = reinterpret_cast<const unsigned char*>(image->array);
-    const size_t rowBytes = SQUARE_SIZE * 3;
-    for (int y = 0; y < SQUARE_SIZE; ++y) {
+    const size_t rowBytes = squareSize * 3;
+    for (int y = 0; y < squareSize; ++y) {
         const unsigned char* row = shot.pixels.data() + (static_cast<size_t>(top + y) * shot.width + left) * 3;
         if (std::memcmp(row, wanted + y * rowBytes, rowBytes) != 0) return false;
     }
@@ -56,7 +62,7 @@ bool squareShows(const Picture& shot, int left, int top, const Fl_RGB_Image* ima
 }
 
 std::string nameSquare(const Picture& shot, int r, int c) {
-    const int left = SQUARE_SIZE * (c - 1) + 6, top = SQUARE_SIZE * (r - 1) + 6;
+    const int left = squareSize * (c - 1) + boardOrigin, top = squareSize * (r - 1) + boardOrigin;
     for (int content = 0; content < 3; ++content)
         for (int raised = 0; raised < 2; ++raised)
             for (int highlighted = 0; highlighted < 2; ++highlighted)
@@ -70,18 +76,21 @@ std::string nameSquare(const Picture& shot, int r, int c) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: board_squares SHOT.ppm N\n");
+    double zoom = 1;
+    if ((argc != 3 && argc != 4) || (argc == 4 && !parseZoom(argv[3], zoom))) {
+        std::fprintf(stderr, "usage: board_squares SHOT.ppm N [ZOOM]\n");
         return 2;
     }
+    squareSize = zoomedPixels(SQUARE_SIZE, zoom);
+    boardOrigin = zoomedPixels(6, zoom);
     Picture shot;
     const int n = std::atoi(argv[2]);
-    if (!readPpm(argv[1], shot) || n < 4 || n > 16 || shot.width < SQUARE_SIZE * n + 6 ||
-        shot.height < SQUARE_SIZE * n + 6) {
+    if (!readPpm(argv[1], shot) || n < 4 || n > 16 || shot.width < squareSize * n + boardOrigin ||
+        shot.height < squareSize * n + boardOrigin) {
         std::fprintf(stderr, "board_squares: %s is no screenshot of a board of size %s\n", argv[1], argv[2]);
         return 2;
     }
-    renderSquareImages();
+    renderSquareImages(squareSize, zoomedPixels(PIECE_DIAMETER, zoom));
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) std::printf("%s%c", nameSquare(shot, r, c).c_str(), c == n ? '\n' : ' ');
     return 0;

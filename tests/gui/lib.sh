@@ -20,10 +20,17 @@ GUI_EXIT_STATUS=
 GUI_OFFER_PID=
 
 gui_init() {
-    GUI_PROGRAM=$1
-    GUI_BUILD=$2
+    GUI_PROGRAM=$(readlink -f "$1")
+    GUI_BUILD=$(readlink -f "$2")
     GUI_TMP=$(mktemp -d)
     trap gui_cleanup EXIT
+    # The program keeps its last game and its settings: in folders of this test, never the user's. The
+    # toolkit and its file chooser keep theirs in the home folder, so that is the test's too; there the
+    # toolkit's preferences choose its own file chooser, the one every machine has (not GTK's).
+    export XDG_STATE_HOME=$GUI_TMP/state XDG_CONFIG_HOME=$GUI_TMP/config HOME=$GUI_TMP/home
+    mkdir -p "$HOME/.fltk/fltk.org"
+    printf '; FLTK preferences file format 1.0\n; vendor: fltk.org\n; application: fltk\n\n[.]\n\n[./options]\nFNFCUsesGTK:0\n' \
+        >"$HOME/.fltk/fltk.org/fltk.prefs"
     gui_start_xvfb || { echo "cannot start Xvfb: $(cat "$GUI_TMP/xvfb.log")" >&2; exit 1; }
 }
 
@@ -218,9 +225,10 @@ gui_wait_pixel() {
 # --- Start-up of this program --------------------------------------------------------------------
 
 # Before OK the dialog is the program's only window: it has no title of its own, so the toolkit titles
-# it with its window class, the program's file name. The main window is found by its title.
+# it with its window class, the program's file name. The main window is found by its title, which names
+# the game's file once there is one ("game.txt - Tarnwick 2.0").
 GUI_DIALOG_SEARCH=(--name '^tarnwick$')
-GUI_MAIN_SEARCH=(--name '^Tarnwick 2\.0$')
+GUI_MAIN_SEARCH=(--name '^(.* - )?Tarnwick 2\.0$')
 GUI_DIALOG=
 GUI_MAIN_WINDOW=
 
@@ -383,18 +391,26 @@ gui_shot_ppm() {
 }
 
 # gui_board WINDOW N: the image every square shows, as N lines of codes CRHL (content 0 empty, 1 side 0,
-# 2 side 1; raised, highlighted, lit 0 or 1; sunken squares read as unlit), from a screenshot.
+# 2 side 1; raised, highlighted, lit 0 or 1; sunken squares read as unlit), from a screenshot, compared
+# with the images rendered at the window's zoom GUI_ZOOM.
+GUI_ZOOM=1
 gui_board() {
-    gui_shot_ppm "$1" && "$GUI_BUILD/board_squares" "$GUI_TMP/shot.ppm" "$2"
+    gui_shot_ppm "$1" && "$GUI_BUILD/board_squares" "$GUI_TMP/shot.ppm" "$2" "$GUI_ZOOM"
+}
+
+# gui_zoomed PIXELS: a length of the window at zoom 1 at the zoom GUI_ZOOM, rounded as the program does.
+gui_zoomed() {
+    awk -v pixels="$1" -v zoom="$GUI_ZOOM" 'BEGIN { printf "%d\n", int(pixels * zoom + 0.5) }'
 }
 
 # gui_controls WINDOW N: the navigation buttons shown, as a word each ("restart undo", or "none"), from
 # the last screenshot. A hidden button leaves one plain colour behind.
 gui_controls() {
-    local b=$(( 31 * $2 )) shown= name x colours
+    local b=$(( $(gui_zoomed 31) * $2 )) size shown= name x colours
+    size=$(gui_zoomed 25)
     for name in "${GUI_NAVIGATION[@]}"; do
-        x=${name#*:}
-        colours=$(convert "$GUI_TMP/shot.ppm" -crop "25x25+$x+$(( b + 20 ))" -format '%k' info:)
+        x=$(gui_zoomed "${name#*:}")
+        colours=$(convert "$GUI_TMP/shot.ppm" -crop "${size}x$size+$x+$(( b + $(gui_zoomed 20) ))" -format '%k' info:)
         [ "$colours" -gt 1 ] && shown+="${shown:+ }${name%:*}"
     done
     echo "${shown:-none}"
@@ -474,4 +490,156 @@ gui_expect_position() {
     gui_expect_board "$1" "$2" "$3" "$(gui_expected_board "$3" "$4" "$5")" || return 0
     [ -n "${6:-}" ] && gui_expect_eq "$1: navigation buttons" "$6" "$(gui_controls "$2" "$3")"
     return 0
+}
+
+# --- The menu, the dialogs and the files -------------------------------------------------------
+
+# The menu's items, top to bottom.
+GUI_MENU_ITEMS=("New game..." "Open..." "Save as..." "Resume last game" "Copy game" "Paste game" "Hint"
+    "Computer plays side 0" "Computer plays side 1" "Zoom in" "Zoom out" "Actual size" "About" "Quit")
+GUI_MENU=
+
+# gui_launch_in FOLDER [ARGS...]: gui_launch with FOLDER as the program's working folder, where its file
+# chooser starts.
+gui_launch_in() {
+    local folder=$1
+    shift
+    pushd "$folder" >/dev/null || return 1
+    gui_launch "$@"
+    popd >/dev/null || return 1
+}
+
+# gui_window_shown WINDOW: whether the program shows that window.
+gui_window_shown() {
+    xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null | grep -qx "$1"
+}
+
+gui_window_gone() {
+    ! gui_window_shown "$1"
+}
+
+# gui_wait_gone WINDOW: waits until the window is no longer shown.
+gui_wait_gone() {
+    gui_poll "$GUI_TIMEOUT" gui_window_gone "$1"
+}
+
+# gui_find_menu: prints the program's menu window while one is popped up.
+gui_find_menu() {
+    local window
+    for window in $(xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_MENU && { echo "$window"; return 0; }
+    done
+    return 1
+}
+
+# gui_open_menu WINDOW HOW...: pops the menu up, with "click X Y" (the right button there) or a key such
+# as Menu or shift+F10 (the pointer in the window's corner), and waits for it (GUI_MENU).
+gui_open_menu() {
+    local window=$1 i
+    shift
+    if [ "$1" = click ]; then
+        xdotool mousemove --window "$window" "$2" "$3" click 3
+    else
+        gui_key "$window" "$1"
+    fi
+    GUI_MENU=
+    for (( i = 0; i < GUI_TIMEOUT * 20; i++ )); do
+        GUI_MENU=$(gui_find_menu) && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# gui_menu_row LABEL: prints "TOP HEIGHT" of the item's row in the menu window, whose rows are equal.
+gui_menu_row() {
+    local i count=${#GUI_MENU_ITEMS[@]} height
+    height=$(gui_window_size "$GUI_MENU" | cut -dx -f2)
+    for (( i = 0; i < count; i++ )); do
+        [ "${GUI_MENU_ITEMS[$i]}" = "$1" ] && { echo "$(( i * height / count )) $(( height / count ))"; return 0; }
+    done
+    echo "no menu item '$1'" >&2
+    return 1
+}
+
+# gui_pick LABEL: clicks the item of the menu popped up and waits for the menu to go; the pointer then
+# rests in the screen's corner, off the program's windows, where it lights nothing.
+gui_pick() {
+    local row
+    row=($(gui_menu_row "$1")) || return 1
+    xdotool mousemove --window "$GUI_MENU" 30 $(( row[0] + row[1] / 2 )) click 1
+    gui_wait_gone "$GUI_MENU" && xdotool mousemove 0 0
+}
+
+# gui_menu_active_items: the numbers of the items drawn active (their text in black) in the menu popped up,
+# 1 for the first.
+gui_menu_active_items() {
+    local i count=${#GUI_MENU_ITEMS[@]} height active=
+    height=$(gui_window_size "$GUI_MENU" | cut -dx -f2)
+    gui_screenshot "$GUI_MENU" "$GUI_TMP/menu.png" || return 1
+    for (( i = 0; i < count; i++ )); do
+        convert "$GUI_TMP/menu.png" -crop "150x$(( height / count - 6 ))+5+$(( i * height / count + 3 ))" +repage \
+            -format %c histogram:info:- | grep -q '#000000' && active+="${active:+ }$(( i + 1 ))"
+    done
+    echo "$active"
+}
+
+# gui_expect_menu_items WHAT EXPECTED: polls until the menu popped up draws exactly the items EXPECTED
+# active (see gui_menu_active_items): a menu window is drawn after it appears.
+gui_expect_menu_items() {
+    local actual= i
+    for (( i = 0; i < GUI_TIMEOUT * 10; i++ )); do
+        actual=$(gui_menu_active_items)
+        [ "$actual" = "$2" ] && { gui_pass "$1"; return 0; }
+        sleep 0.05
+    done
+    gui_fail "$1: expected the items '$2' active, got '$actual'"
+}
+
+# gui_close_menu WINDOW: Escape, and the menu goes without acting; the pointer rests in the window's
+# corner, where it lights nothing.
+gui_close_menu() {
+    xdotool key Escape
+    gui_wait_gone "$GUI_MENU"
+    xdotool mousemove --window "$1" 1 1
+}
+
+# gui_choose_file TITLE TEXT: in the file chooser titled TITLE, types TEXT into its file field, after the
+# folder it shows or over the file name it offers (which it selects), and presses Enter; waits for the
+# chooser to go.
+gui_choose_file() {
+    local chooser
+    chooser=$(gui_wait_window --name "^$1\$") || return 1
+    xdotool mousemove --window "$chooser" 5 5 type --delay 20 -- "$2"
+    xdotool key Return
+    gui_wait_gone "$chooser"
+}
+
+# gui_wait_message TITLE: waits for a message box titled TITLE and prints it.
+gui_wait_message() {
+    gui_wait_window --name "^$1\$"
+}
+
+# gui_dismiss WINDOW: presses Enter in a message box or dialog and waits for it to go.
+gui_dismiss() {
+    xdotool mousemove --window "$1" 5 5 key Return
+    gui_wait_gone "$1"
+}
+
+# gui_expected_hint SIZE SETUP MOVES MOVE: the board showing MOVE as a hint after MOVES: its piece raised
+# and highlighted, its target raised, every other square sunken.
+gui_expected_hint() {
+    "$GUI_BUILD/tarnwick-cli" --size "$1" --setup "$2" --moves "$3" show | awk -v move="$4" '
+        function col(square) { return index("ABCDEFGHIJKLMNOP", substr(square, 1, 1)) }
+        function row(square) { return substr(square, 2) + 0 }
+        BEGIN { split(move, squares, /[-x]/) }
+        /^ *[0-9]+  / { for (c = 2; c <= NF; c++) cell[$1, c - 1] = $c; n = NF - 1 }
+        END {
+            for (r = 1; r <= n; r++)
+                for (c = 1; c <= n; c++) {
+                    content = cell[r, c] == "." ? 0 : cell[r, c] + 1
+                    from = r == row(squares[1]) && c == col(squares[1])
+                    to = r == row(squares[2]) && c == col(squares[2])
+                    printf "%d%d%d0%s", content, from || to, from, c == n ? "\n" : " "
+                }
+        }'
 }
