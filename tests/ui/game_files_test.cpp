@@ -35,7 +35,7 @@ TEST_F(DesktopTest, BadFilesAreNotOpenedAndTheGameStaysAsItWas) {
         {"a size out of range", "[Size \"17\"]\n*\n", bad,
          "Not opened: " + bad + ":1: '[Size \"17\"]': the size is not a whole number from 4 to 16"},
         {"bytes of no text", std::string("\x7f" "ELF\x02\x01\x01", 7), bad,
-         "Not opened: " + bad + ":1: '?ELF???': not a move (like B1-B3), a move number (like 7.) or a result (1-0, 0-1 or *)"},
+         "Not opened: " + bad + ":1: '?ELF??" "?': not a move (like B1-B3), a move number (like 7.) or a result (1-0, 0-1 or *)"},
         {"a file larger than any record", std::string(MAX_RECORD_BYTES + 1, ' '), bad,
          "Not opened: cannot read '" + bad + "': larger than 1048576 bytes"},
     };
