@@ -146,6 +146,7 @@ bool thinkStrong(int side, int32_t depthLimit) {
     const Player& player = players[side];
     const double seconds = searchState.timeLimit[side];
     const bool timed = seconds > 0;
+    prepareStrongThink(side);
     if (timed) {
         toolkit.armThinkTimeout(seconds);
         toolkit.showProgress();

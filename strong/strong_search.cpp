@@ -2,31 +2,41 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "position/game_state.h"
 #include "position/position_key.h"
 #include "position/toolkit.h"
 #include "records/notation.h"
+#include "strong/strong_evaluation.h"
 #include "timing/time_use.h"
 
 StrongSearch strongSearch;
 
 namespace {
 
-// Pruning and reductions, each kept because matches showed it pays.
+// Pruning and reductions. Each is kept because a match at equal time showed that it pays; the
+// commits that brought them in quote the matches.
 //
 // Reverse futility: at a node this near the horizon whose static value beats beta by a margin per
-// ply, the side to move is assumed to keep its advantage and the node is not searched.
-constexpr int FUTILITY_DEPTH = 3;
+// ply, the side to move is assumed to keep its advantage, and the node is not searched.
+constexpr int FUTILITY_MAX_DEPTH = 3;
 constexpr int32_t FUTILITY_MARGIN = 2 * DISTANCE_WEIGHT;
-// Null move: letting the opponent move twice and still failing high means the position is good
-// enough without a search of its own; the test searches R plies less.
+// Null move: if the opponent, given two moves in a row, still cannot bring the value below beta, the
+// position is good enough without a search of its own. The test searches R plies less.
 constexpr int NULL_MOVE_MIN_DEPTH = 3;
-constexpr int NULL_MOVE_REDUCTION = 2;
-// Late-move reductions: moves late in the order at nodes this deep are first searched less deeply,
-// and again at full depth only when they beat alpha.
+constexpr int NULL_MOVE_REDUCTION = 2;  // plus one per six plies of depth
+// Late-move pruning: near the horizon, outside the principal variation, the moves late in the order
+// are not searched at all: at depth d only the first LMP_BASE + LMP_STEP * d.
+constexpr int LMP_MAX_DEPTH = 4;
+constexpr int LMP_BASE = 3;
+constexpr int LMP_STEP = 2;
+// Late-move reductions: the moves after the first LMR_FIRST_MOVE (killers excepted) at nodes this
+// deep are first searched less deeply, and again at full depth only when they beat alpha.
 constexpr int LMR_MIN_DEPTH = 3;
 constexpr int LMR_FIRST_MOVE = 3;
+// The table is asked and written at nodes this deep: at depth 1 the lookup costs more than it saves.
+constexpr int TABLE_MIN_DEPTH = 2;
 
 // The clock and the stop flag are read every POLL_NODES nodes, the toolkit's events run every
 // EVENT_NODES nodes.
@@ -36,18 +46,20 @@ constexpr uint64_t EVENT_NODES = 8192;
 // The moves of every ply of the current line.
 OrderedMove moveStack[STRONG_MAX_PLY][MAX_MOVES];
 
-// lmrReductions[d][i]: how many plies less move number i (from 0) at depth d is first searched.
+// lateMoveReductions.plies[d][i]: how many plies less move number i (from 0) at depth d is first
+// searched, 0.5 + ln(d) ln(i) / 2.25 rounded down.
 struct ReductionTable {
     int8_t plies[64][64];
     ReductionTable() : plies() {
         for (int d = 1; d < 64; ++d)
-            for (int i = 1; i < 64; ++i)
-                plies[d][i] = static_cast<int8_t>(0.5 + std::log(d) * std::log(i) / 2.25);
+            for (int i = 1; i < 64; ++i) plies[d][i] = static_cast<int8_t>(0.5 + std::log(d) * std::log(i) / 2.25);
     }
 };
-const ReductionTable lmrReductions;
+const ReductionTable lateMoveReductions;
 
-int reductionOf(int depth, int moveNumber) { return lmrReductions.plies[std::min(depth, 63)][std::min(moveNumber, 63)]; }
+int reductionOf(int depth, int moveNumber) {
+    return lateMoveReductions.plies[std::min(depth, 63)][std::min(moveNumber, 63)];
+}
 
 // poll() lets the toolkit's events run now and then and sees whether the think must stop.
 void poll() {
@@ -68,9 +80,6 @@ int32_t scoreFromTable(int32_t score, int ply) {
     if (score <= -DECIDED_BOUND) return score + DECIDED_DEPTH_STEP * ply;
     return score;
 }
-
-// staticValue() is the evaluation for the side to move: evaluate() rates the position for the other.
-inline int32_t staticValue() { return -evaluate(); }
 
 // decidedValue() is the value of a decided position for the side to move at `ply`, or 0 when no side
 // has connected. The side that made the last move wins when both have.
@@ -98,6 +107,12 @@ inline int32_t searchChild(const Move& m, int depth, int32_t alpha, int32_t beta
     return v;
 }
 
+// lateMoveReduction() is how many plies less move number i of the node is searched first.
+int lateMoveReduction(const OrderedMove& o, int i, int depth, int ply, bool pvNode) {
+    if (depth < LMR_MIN_DEPTH || i < LMR_FIRST_MOVE || isKiller(o, ply)) return 0;
+    return std::clamp(reductionOf(depth, i) - (pvNode ? 1 : 0), 0, depth - 2);
+}
+
 }  // namespace
 
 // alphaBeta(), step by step:
@@ -109,24 +124,26 @@ inline int32_t searchChild(const Move& m, int depth, int32_t alpha, int32_t beta
 //  4. Outside the principal variation, a position clearly good enough is cut by reverse futility or
 //     by the null move.
 //  5. Every move in order: the first with the full window, the others with a null window and late
-//     ones reduced first, searched again only when they beat alpha.
+//     ones reduced first, searched again only when they beat alpha; near the horizon the latest
+//     ones are not searched.
 //  6. The result goes into the table; a side without a legal move is worth 0, as the game can go no
 //     further.
 int32_t alphaBeta(int depth, int32_t alpha, int32_t beta, int ply, bool nullMoveAllowed) {
     if (const int32_t decided = decidedValue(ply)) return decided;
     ++strongSearch.nodes;
     if (strongSearch.nodes % POLL_NODES == 0) poll();
-    if (depth <= 0 || ply >= STRONG_MAX_PLY - 1) return staticValue();
+    if (depth <= 0 || ply >= STRONG_MAX_PLY - 1) return strongEvaluation();
     if (strongSearch.stopped) return 0;
 
     const int32_t bestPossible = winAt(ply + 1);
     alpha = std::max(alpha, -bestPossible);
     beta = std::min(beta, bestPossible);
     if (alpha >= beta) return alpha;
-    const bool pvNode = beta - alpha > 1;
+    const bool pvNode = int64_t{beta} - alpha > 1;
 
     const uint64_t key = positionKeyWithSide();
-    const TableEntry* entry = probeTable(*strongSearch.table, key);
+    const bool useTable = depth >= TABLE_MIN_DEPTH;
+    const TableEntry* entry = useTable ? probeTable(*strongSearch.table, key) : nullptr;
     uint16_t tableMove = NO_TABLE_MOVE;
     int32_t evaluation;
     if (entry) {
@@ -140,11 +157,11 @@ int32_t alphaBeta(int depth, int32_t alpha, int32_t beta, int ply, bool nullMove
                 return score;
         }
     } else {
-        evaluation = staticValue();
+        evaluation = strongEvaluation();
     }
 
     if (!pvNode && isOrdinaryScore(beta)) {
-        if (depth <= FUTILITY_DEPTH && evaluation - FUTILITY_MARGIN * depth >= beta) return evaluation;
+        if (depth <= FUTILITY_MAX_DEPTH && evaluation - FUTILITY_MARGIN * depth >= beta) return evaluation;
         if (nullMoveAllowed && depth >= NULL_MOVE_MIN_DEPTH && evaluation >= beta) {
             const int reduction = NULL_MOVE_REDUCTION + depth / 6;
             game.sideToMove ^= 1;
@@ -158,10 +175,13 @@ int32_t alphaBeta(int depth, int32_t alpha, int32_t beta, int ply, bool nullMove
     OrderedMove* moves = moveStack[ply];
     const int count = generateOrdered(moves, tableMove, ply);
     if (count == 0) return 0;
+    const int searchedAtMost = !pvNode && depth <= LMP_MAX_DEPTH ? LMP_BASE + LMP_STEP * depth : count;
     const int32_t alphaAtStart = alpha;
     int32_t best = -STRONG_INFINITY;
     uint16_t bestKey = NO_TABLE_MOVE;
     for (int i = 0; i < count; ++i) {
+        // Pruning late moves needs a searched move that does not lose.
+        if (i >= searchedAtMost && best > -DECIDED_BOUND) break;
         pickNext(moves, count, i);
         const OrderedMove& o = moves[i];
         const Move m = buildMove(o.piece, o.direction);
@@ -169,9 +189,7 @@ int32_t alphaBeta(int depth, int32_t alpha, int32_t beta, int ply, bool nullMove
         if (i == 0) {
             v = searchChild(m, depth - 1, alpha, beta, ply);
         } else {
-            int reduction = 0;
-            if (depth >= LMR_MIN_DEPTH && i >= LMR_FIRST_MOVE && !isKiller(o, ply))
-                reduction = std::clamp(reductionOf(depth, i) - (pvNode ? 1 : 0), 0, depth - 2);
+            const int reduction = lateMoveReduction(o, i, depth, ply, pvNode);
             v = searchChild(m, depth - 1 - reduction, alpha, alpha + 1, ply);
             if (v > alpha && reduction > 0) v = searchChild(m, depth - 1, alpha, alpha + 1, ply);
             if (v > alpha && v < beta) v = searchChild(m, depth - 1, alpha, beta, ply);
@@ -190,7 +208,7 @@ int32_t alphaBeta(int depth, int32_t alpha, int32_t beta, int ply, bool nullMove
         }
     }
     const Bound bound = best >= beta ? BOUND_LOWER : best > alphaAtStart ? BOUND_EXACT : BOUND_UPPER;
-    storeTable(*strongSearch.table, key, scoreToTable(best, ply), evaluation, bestKey, depth, bound);
+    if (useTable) storeTable(*strongSearch.table, key, scoreToTable(best, ply), evaluation, bestKey, depth, bound);
     return best;
 }
 
@@ -199,7 +217,6 @@ int32_t searchRoot(RootMove* moves, int count, int depth, int32_t alpha, int32_t
     for (int i = 0; i < count; ++i) {
         const Move m = moves[i].move;
         if (progress) showRootMove(i + 1, m, depth);
-        const uint64_t nodesBefore = strongSearch.nodes;
         int32_t v;
         if (i == 0) {
             v = searchChild(m, depth - 1, alpha, beta, 0);
@@ -209,7 +226,6 @@ int32_t searchRoot(RootMove* moves, int count, int depth, int32_t alpha, int32_t
         }
         if (strongSearch.stopped) break;  // the value of an interrupted search means nothing
         moves[i].score = v;
-        moves[i].nodes = strongSearch.nodes - nodesBefore;
         if (v > best) {
             best = v;
             if (v > alpha) {

@@ -29,11 +29,10 @@ struct StrongSearch {
 
 extern StrongSearch strongSearch;
 
-// A root move with the value of its last search and the nodes that search took.
+// A root move with the value of its last search.
 struct RootMove {
     Move move;
     int32_t score;
-    uint64_t nodes;
 };
 
 // searchRoot() searches the root moves to `depth` plies within (alpha, beta), best first, and moves

@@ -41,7 +41,7 @@ int rootMovesInOrder(RootMove* roots) {
     const int count = generateOrdered(ordered, entry ? entry->move : NO_TABLE_MOVE, 0);
     for (int i = 0; i < count; ++i) {
         pickNext(ordered, count, i);
-        roots[i] = {buildMove(ordered[i].piece, ordered[i].direction), -STRONG_INFINITY, 0};
+        roots[i] = {buildMove(ordered[i].piece, ordered[i].direction), -STRONG_INFINITY};
     }
     return count;
 }
@@ -121,6 +121,7 @@ StrongResult strongThink(const StrongRequest& request) {
     int32_t value = 0;
     double lastSeconds = 0, previousSeconds = 0;
     for (int depth = 1; depth <= depthLimit; ++depth) {
+        if (depth > 1 && (*request.stopFlag || pastHardLimit())) break;
         const double started = thinkSeconds();
         const int32_t v = request.noise > 0 ? searchRootNoisy(roots, count, depth, request.noise)
                                             : searchAspirated(roots, count, depth, value, request.progress);
@@ -145,6 +146,8 @@ StrongResult strongThink(const StrongRequest& request) {
     result.nodes = strongSearch.nodes;
     return result;
 }
+
+void prepareStrongThink(int side) { tableOf(side); }
 
 void strongNewGame() {
     for (TranspositionTable& table : strong.tables) clearTable(table);

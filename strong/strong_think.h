@@ -30,6 +30,10 @@ struct StrongResult {
 // finishes, so that even a think stopped at once plays a searched move.
 StrongResult strongThink(const StrongRequest& request);
 
+// prepareStrongThink() makes the side's table ready, so that its first use does not eat into a
+// think's time: a caller that arms a time-out calls it before.
+void prepareStrongThink(int side);
+
 // strongNewGame() forgets everything learnt: both sides' tables and the move order.
 void strongNewGame();
 

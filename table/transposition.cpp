@@ -32,13 +32,16 @@ bool prepareTable(TranspositionTable& table, int megabytes) {
         table.buckets.reset(new (std::nothrow) TableBucket[count]);
         table.bucketCount = table.buckets ? count : 0;
         if (!table.buckets) return false;
+        table.used = true;  // fresh memory holds anything
     }
     clearTable(table);
     return true;
 }
 
 void clearTable(TranspositionTable& table) {
-    if (table.bucketCount > 0) std::memset(table.buckets.get(), 0, table.bucketCount * sizeof(TableBucket));
+    if (table.used && table.bucketCount > 0)
+        std::memset(table.buckets.get(), 0, table.bucketCount * sizeof(TableBucket));
+    table.used = false;
     table.age = 0;
 }
 
@@ -54,6 +57,7 @@ const TableEntry* probeTable(const TranspositionTable& table, uint64_t key) {
 
 void storeTable(TranspositionTable& table, uint64_t key, int32_t score, int32_t evaluation, uint16_t move,
                 int depth, Bound bound) {
+    table.used = true;
     TableBucket& bucket = bucketOf(table, key);
     const uint32_t check = checkOf(key);
     TableEntry* target = &bucket.entries[0];

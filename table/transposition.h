@@ -39,6 +39,7 @@ struct TranspositionTable {
     std::unique_ptr<TableBucket[]> buckets;
     size_t bucketCount = 0;  // a power of two; 0 before the first use
     uint8_t age = 0;         // of the current think, 0..63
+    bool used = false;       // something was stored since it was last cleared
 };
 
 constexpr int DEFAULT_TABLE_MEGABYTES = 64;
@@ -49,7 +50,8 @@ constexpr int MAX_TABLE_MEGABYTES = 65536;
 // prepareTable() gives the table the largest power-of-two number of buckets within `megabytes`
 // (at least 1), empty, unless it already has that size. Returns false when the memory cannot be had.
 bool prepareTable(TranspositionTable& table, int megabytes);
-// clearTable() empties every entry, as after prepareTable, and sets the age to 0.
+// clearTable() empties every entry, as after prepareTable, and sets the age to 0. A table that no
+// search has used since it was last cleared is left as it is: it is empty already.
 void clearTable(TranspositionTable& table);
 // nextAge() marks the start of another think: older entries are the first to be replaced.
 void nextAge(TranspositionTable& table);

@@ -9,6 +9,7 @@
 #include "search/player.h"
 #include "search/search.h"
 #include "search/think.h"
+#include "strong/strong_think.h"
 #include "tools/cli_toolkit.h"
 #include "tools/commands.h"
 
@@ -24,16 +25,16 @@ struct BenchCase {
 // Opening positions of several sizes and setups, and middle games reached by fixed move lists,
 // one of them already won for the side to move.
 const BenchCase kBenchCases[] = {
-    {8, 3, "", 7, 8},
-    {8, 3, "F1-D3 H7-H1 C8-C6 A2-C4", 7, 8},
-    {6, 4, "", 7, 8},
+    {8, 3, "", 7, 10},
+    {8, 3, "F1-D3 H7-H1 C8-C6 A2-C4", 7, 11},
+    {6, 4, "", 7, 11},
     {6, 4, "B1-B3 E1-C3 A2-D5 F3xB3 A3-C5 F2xC5", 9, 9},
-    {9, 2, "", 7, 7},
-    {10, 1, "E2-E4 B6-D4 B3-D3 B7xE4 D2-F4 B8-D8 B4-D6 E9-G7 I7xG7 I5xG7", 7, 7},
-    {11, 0, "", 7, 6},
-    {12, 5, "C1xA3 L10xJ12 K12-I10 L7xI10 G12xI10 A2-C4 F1xC4 A6xC4", 7, 6},
-    {14, 7, "", 5, 5},
-    {16, 8, "F2xB6 F15xB11 K15xO11 K2xO6 P6xL2 A6xE2", 7, 5},
+    {9, 2, "", 7, 10},
+    {10, 1, "E2-E4 B6-D4 B3-D3 B7xE4 D2-F4 B8-D8 B4-D6 E9-G7 I7xG7 I5xG7", 7, 10},
+    {11, 0, "", 7, 9},
+    {12, 5, "C1xA3 L10xJ12 K12-I10 L7xI10 G12xI10 A2-C4 F1xC4 A6xC4", 7, 9},
+    {14, 7, "", 5, 7},
+    {16, 8, "F2xB6 F15xB11 K15xO11 K2xO6 P6xL2 A6xE2", 7, 8},
 };
 
 }  // namespace
@@ -59,6 +60,11 @@ int commandBench(const CliOptions& options) {
         const int depth = strong ? c.strongDepth : c.depth;
         searchState.depthLimit[game.sideToMove] = depth;
         searchState.timeLimit[game.sideToMove] = 0;
+        // The strong player's table is made ready and emptied before the clock starts.
+        if (strong) {
+            prepareStrongThink(game.sideToMove);
+            strongNewGame();
+        }
         const auto start = std::chrono::steady_clock::now();
         const bool found = think();
         const double caseSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
