@@ -6,23 +6,25 @@ Player players[2];
 
 namespace {
 
-// A level: the strong player within the limits, with noise on its root values at the low levels.
+// A level: the strong player within the limits, with noise on its root values at the low levels. The
+// depth grows a ply or two a level; below depth 3, noise fills the steps. Every level has a time limit
+// of at least a second, so that the depth of the low levels costs no more than that on large boards.
 struct Level {
     LevelLimits limits;
     int32_t noise;
 };
 
 const Level LEVELS[MAX_LEVEL] = {
-    {{1, 1}, 6144},   // 1
+    {{1, 1}, 12288},  // 1: one ply, the choice among moves up to 12 steps of distance apart
     {{1, 1}, 3072},   // 2
-    {{2, 1}, 3072},   // 3
-    {{2, 1}, 1024},   // 4
-    {{3, 1}, 512},    // 5
+    {{2, 1}, 8192},   // 3
+    {{2, 1}, 0},      // 4
+    {{3, 1}, 0},      // 5
     {{4, 1}, 0},      // 6
     {{5, 1}, 0},      // 7
     {{7, 1}, 0},      // 8
-    {{30, 1}, 0},     // 9
-    {{30, 4}, 0},     // 10
+    {{30, 1}, 0},     // 9: a second a move
+    {{30, 4}, 0},     // 10: four seconds a move
 };
 
 // Each side's noise has its own seed, so that a level against itself does not mirror its choices.

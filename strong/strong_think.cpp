@@ -63,6 +63,17 @@ int32_t searchAspirated(RootMove* roots, int count, int depth, int32_t last, boo
     }
 }
 
+// sortByScore() orders the root moves by their last values, best first, equal values in their
+// order: an insertion sort, which needs no memory of its own.
+void sortByScore(RootMove* roots, int count) {
+    for (int i = 1; i < count; ++i) {
+        const RootMove moving = roots[i];
+        int j = i;
+        for (; j > 0 && roots[j - 1].score < moving.score; --j) roots[j] = roots[j - 1];
+        roots[j] = moving;
+    }
+}
+
 // noiseOf() is the random amount, 0..noise, that a root move gets: drawn from the seed, the position
 // and the move, so that the same position and seed always give the same choice.
 int32_t noiseOf(const Move& m, int32_t noise, uint64_t seed) {
@@ -129,9 +140,7 @@ StrongResult strongThink(const StrongRequest& request) {
         if (strongSearch.stopped) break;
         value = v;
         result.depth = depth;
-        if (request.noise > 0) std::stable_sort(roots, roots + count, [](const RootMove& a, const RootMove& b) {
-            return a.score > b.score;
-        });
+        if (request.noise > 0) sortByScore(roots, count);
         previousSeconds = lastSeconds;
         lastSeconds = thinkSeconds() - started;
         if (isResolved(value, depth) || (timed && count == 1)) break;
