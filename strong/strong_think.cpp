@@ -21,23 +21,24 @@ struct StrongPlayer {
     TranspositionTable tables[2];  // one per side
     int tableMegabytes = DEFAULT_TABLE_MEGABYTES;
     RootMove rootMoves[MAX_MOVES];
+    OrderedMove rootOrder[MAX_MOVES];
 };
 
 StrongPlayer strong;
 
 // tableOf() is the side's table, made or resized to the size asked for before the search needs it.
+// Without the memory for it, the table makes do with a megabyte.
 TranspositionTable& tableOf(int side) {
     TranspositionTable& table = strong.tables[side];
-    size_t wanted = 1;
-    while (wanted * 2 * sizeof(TableBucket) <= static_cast<size_t>(strong.tableMegabytes) * 1024 * 1024) wanted *= 2;
-    if (table.bucketCount != wanted && !prepareTable(table, strong.tableMegabytes)) prepareTable(table, 1);
+    if (table.bucketCount != bucketsWithin(strong.tableMegabytes) && !prepareTable(table, strong.tableMegabytes))
+        prepareTable(table, 1);
     return table;
 }
 
 // rootMovesInOrder() fills the root moves, in the order of the move picker with the table's move first.
 int rootMovesInOrder(RootMove* roots) {
     const TableEntry* entry = probeTable(*strongSearch.table, positionKeyWithSide());
-    static OrderedMove ordered[MAX_MOVES];
+    OrderedMove* ordered = strong.rootOrder;
     const int count = generateOrdered(ordered, entry ? entry->move : NO_TABLE_MOVE, 0);
     for (int i = 0; i < count; ++i) {
         pickNext(ordered, count, i);
@@ -150,8 +151,7 @@ StrongResult strongThink(const StrongRequest& request) {
     // After a stopped iteration the front move is the best of that iteration's completed searches,
     // which began with the last iteration's best.
     result.move = roots[0].move;
-    result.move.score = strongSearch.stopped && roots[0].score == -STRONG_INFINITY ? value : roots[0].score;
-    if (result.depth == 0) result.move.score = value;
+    result.move.score = roots[0].score;
     result.nodes = strongSearch.nodes;
     return result;
 }

@@ -24,10 +24,15 @@ inline int worthKeeping(const TranspositionTable& table, const TableEntry& entry
 
 }  // namespace
 
-bool prepareTable(TranspositionTable& table, int megabytes) {
+size_t bucketsWithin(int megabytes) {
     size_t count = 1;
     const size_t budget = static_cast<size_t>(megabytes) * 1024 * 1024 / sizeof(TableBucket);
     while (count * 2 <= budget) count *= 2;
+    return count;
+}
+
+bool prepareTable(TranspositionTable& table, int megabytes) {
+    const size_t count = bucketsWithin(megabytes);
     if (table.bucketCount != count) {
         table.buckets.reset(new (std::nothrow) TableBucket[count]);
         table.bucketCount = table.buckets ? count : 0;

@@ -47,6 +47,8 @@ constexpr int MAX_TABLE_MEGABYTES = 65536;
 
 // Size and lifetime
 
+// bucketsWithin() is the largest power-of-two number of buckets that `megabytes` hold (at least 1).
+size_t bucketsWithin(int megabytes);
 // prepareTable() gives the table the largest power-of-two number of buckets within `megabytes`
 // (at least 1), empty, unless it already has that size. Returns false when the memory cannot be had.
 bool prepareTable(TranspositionTable& table, int megabytes);
