@@ -1,7 +1,7 @@
-// The strong player's search: principal-variation alpha-beta over every move of every node, with the
-// transposition table, pruning of positions that are clearly good enough, late-move reductions, and
-// decided positions scored by their distance from the root. It makes and takes back moves on the one
-// position and leaves it as it found it.
+// The strong player's search: principal-variation alpha-beta with the transposition table, pruning of
+// positions that are clearly good enough (null move, reverse futility), late moves searched less
+// deeply or, near the horizon, not at all, and decided positions scored by their distance from the
+// root. It makes and takes back moves on the one position and leaves it as it found it.
 #pragma once
 
 #include <cstdint>
