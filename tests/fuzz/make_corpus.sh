@@ -51,6 +51,9 @@ cli_case all-options --size 6 --setup 5 --depth 2 --time 0.5 --depth0 3 --time1 
     --games 2 --check --progress selfplay
 cli_case size-list --size 4-16 --setup 0,3,8 selfplay
 cli_case size-list-mixed --size 5,7-9 --setup 6-8 --games 3 selfplay
+cli_case players --engine0 strong --engine1 classic --hash 16 --moves "$(game_line 8 3 29 6)" search 3
+cli_case level --level 7 --size 9 think
+cli_case match-options match level:3 strong --size 5-7 --setup 0,4 --games 3 --openings 4 --seed 99 --max-moves 50 --depth 2
 cli_case help --help
 cli_case help-short -h show
 
@@ -84,6 +87,10 @@ cli_case record-alone --record game.txt analyse 3
 cli_case record-with-size --record game.txt --size 6 show
 cli_case record-empty-name --record "" show
 cli_case records-directory selfplay --records games --games 2
+cli_case engine-unknown --engine fast search 2
+cli_case level-with-engine --level 2 --engine1 strong think
+cli_case hash-zero --hash 0 search 1
+cli_case openings-too-many match strong classic --openings 101
 
 # History inputs: size byte (4 + b % 13), setup byte (b % 9), then actions by b % 8: 0-3 play,
 # 4 try and take back, 5-6 undo, 7 redo; a play or try takes one more byte to choose the move.
