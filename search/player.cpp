@@ -6,25 +6,25 @@ Player players[2];
 
 namespace {
 
-// A level: the strong player within the limits, with noise on its root values at the low levels. The
-// depth grows a ply or two a level; below depth 3, noise fills the steps. Every level has a time limit
-// of at least a second, so that the depth of the low levels costs no more than that on large boards.
+// A level: the strong player within the limits, with noise on its root values at the two lowest
+// levels. The depth grows a ply or two a level; below depth 3, noise fills the steps. Every level has
+// a time limit of at least a second, so that its depth costs no more than that on large boards.
 struct Level {
     LevelLimits limits;
     int32_t noise;
 };
 
 const Level LEVELS[MAX_LEVEL] = {
-    {{1, 1}, 12288},  // 1: one ply, the choice among moves up to 12 steps of distance apart
-    {{1, 1}, 3072},   // 2
-    {{2, 1}, 8192},   // 3
-    {{2, 1}, 0},      // 4
-    {{3, 1}, 0},      // 5
-    {{4, 1}, 0},      // 6
-    {{5, 1}, 0},      // 7
-    {{7, 1}, 0},      // 8
-    {{30, 1}, 0},     // 9: a second a move
-    {{30, 4}, 0},     // 10: four seconds a move
+    {{1, 1}, 3072},  // 1: one ply, choosing among the moves up to three steps of distance below the best
+    {{2, 1}, 8192},  // 2
+    {{2, 1}, 0},     // 3
+    {{3, 1}, 0},     // 4
+    {{4, 1}, 0},     // 5
+    {{5, 1}, 0},     // 6
+    {{7, 1}, 0},     // 7
+    {{9, 1}, 0},     // 8
+    {{30, 1}, 0},    // 9: a second a move
+    {{30, 4}, 0},    // 10: four seconds a move
 };
 
 // Each side's noise has its own seed, so that a level against itself does not mirror its choices.
