@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "strong/strong_think.h"
+
 const char* const USAGE =
     "usage: tarnwick-cli [--size N] [--setup B] [--moves \"M1 M2 ...\"] COMMAND [ARGS]\n"
     "       tarnwick-cli --record FILE COMMAND [ARGS]\n"
@@ -15,20 +17,33 @@ const char* const USAGE =
     "  --record FILE   a game record (- reads standard input): its size, setup and moves;\n"
     "                  goes with none of the three above\n"
     "\n"
+    "Player options (the computer player of search, think, bench, selfplay and analyse):\n"
+    "  --engine E      classic (the default) or strong, for both sides\n"
+    "  --engine0 E, --engine1 E\n"
+    "                  the engine of side 0 or of side 1 alone\n"
+    "  --level N       level 1 (weakest) to 10 (strongest) for both sides: the strong player\n"
+    "                  with the level's limits and imperfection; goes without --engine\n"
+    "  --hash MB       size of each side's table of the strong player, 1 to 65536 (default 64)\n"
+    "\n"
     "Commands:\n"
     "  show            the board, the side to move, pieces and groups per side\n"
     "  perft D         number of legal move sequences of length D\n"
     "  moves           legal moves of the side to move with their static scores, best first\n"
     "  eval            static evaluation, seen from the side that made the last move\n"
     "  stats           the six statistics of each side\n"
-    "  search D        fixed-depth search: bestmove MOVE score S evals E\n"
+    "  search D        fixed-depth search: bestmove MOVE score S evals E, or for the strong\n"
+    "                  player bestmove MOVE score S nodes N\n"
     "  think D [SECONDS] [--progress]\n"
-    "                  timed search with depth limit D and a time limit\n"
-    "  bench           fixed suite of searches; prints the total evaluations (the fingerprint)\n"
+    "                  timed search with depth limit D and a time limit; the strong player\n"
+    "                  adds depth C, the depth it completed. With --level, think alone\n"
+    "                  thinks within the level's limits\n"
+    "  bench           fixed suite of searches; prints the total evaluations (the fingerprint),\n"
+    "                  with --engine strong the total nodes\n"
     "  selfplay [--depth D] [--time S] [--depth0 D] [--depth1 D] [--time0 S] [--time1 S]\n"
     "           [--max-moves M] [--games K] [--check] [--records DIR]\n"
     "                  games in which both sides think; --records writes each game's record\n"
-    "                  to DIR/game-0001.txt, DIR/game-0002.txt, ...\n"
+    "                  to DIR/game-0001.txt, DIR/game-0002.txt, ...; with --level and no\n"
+    "                  limits, both sides think within the level's limits\n"
     "  record          the game record of the moves: Size, Setup and Result tags, numbered\n"
     "                  moves and the result (1-0 side 0 has won, 0-1 side 1, * neither)\n"
     "  analyse D       (or analyze) every move of the game against search D, one line each:\n"
@@ -39,6 +54,15 @@ const char* const USAGE =
     "                  a won game). MARK: ? when S is 1024 or more below B, ?? when 3072 or more,\n"
     "                  or when the move throws a decided win away or walks into a decided loss;\n"
     "                  never for the best move. On a terminal, standard error shows the progress.\n"
+    "  match A B [--time S | --depth D] [--games K] [--openings PLIES] [--seed N]\n"
+    "        [--max-moves M] [--records DIR]\n"
+    "                  games between players A and B (classic, strong or level:N), a line each,\n"
+    "                  over the --size and --setup lists; each opening (the setup and PLIES\n"
+    "                  random moves, default 2) is played twice with the sides swapped. A level\n"
+    "                  brings its limits, the others think S seconds a move (default 0.1) or\n"
+    "                  search depth D. K games in all (default 2, made even), M moves at most\n"
+    "                  (default 400). Last line: A vs B: W wins, L losses, U unfinished,\n"
+    "                  score P%, Elo E +- M (an unfinished game counts half; M: 95% interval)\n"
     "  --help          this text\n";
 
 bool parseSeconds(const std::string& text, double& value) {
@@ -84,14 +108,36 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
                 error = parseRanged(arg, value, 1, 30, number);
                 if (arg != "--depth1") o.depth[0] = static_cast<int>(number);
                 if (arg != "--depth0") o.depth[1] = static_cast<int>(number);
+                o.depthGiven = true;
             } else if (arg == "--time" || arg == "--time0" || arg == "--time1") {
                 double seconds = 0;
                 error = parseTime(arg, value, seconds);
                 if (arg != "--time1") o.time[0] = seconds;
                 if (arg != "--time0") o.time[1] = seconds;
+                o.timeGiven = true;
+            } else if (arg == "--engine" || arg == "--engine0" || arg == "--engine1") {
+                Engine engine = Engine::Classic;
+                if (!parseEngine(value, engine))
+                    return "option " + arg + ": '" + value + "' is not an engine (classic or strong)";
+                if (arg != "--engine1") o.engine[0] = engine;
+                if (arg != "--engine0") o.engine[1] = engine;
+                o.engineGiven = true;
+            } else if (arg == "--level") {
+                error = parseRanged(arg, value, MIN_LEVEL, MAX_LEVEL, number);
+                o.level = static_cast<int>(number);
+            } else if (arg == "--hash") {
+                error = parseRanged(arg, value, 1, MAX_TABLE_MEGABYTES, number);
+                o.hashMegabytes = static_cast<int>(number);
+            } else if (arg == "--openings") {
+                error = parseRanged(arg, value, 0, 100, number);
+                o.openingPlies = static_cast<int>(number);
+            } else if (arg == "--seed") {
+                error = parseRanged(arg, value, 0, 4294967295, number);
+                o.seed = static_cast<unsigned long>(number);
             } else if (arg == "--max-moves") {
                 error = parseRanged(arg, value, 1, 1000000, number);
                 o.maxMoves = number;
+                o.maxMovesGiven = true;
             } else if (arg == "--games") {
                 error = parseRanged(arg, value, 1, 1000000, number);
                 o.games = number;
@@ -109,5 +155,16 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
         else
             o.args.push_back(arg);
     }
+    if (o.level > 0 && o.engineGiven) return "option --level brings its own engine: it goes without --engine";
     return checkPositionOptions(o);
+}
+
+void applyPlayerOptions(const CliOptions& options) {
+    setStrongTableMegabytes(options.hashMegabytes);
+    if (options.level > 0) {
+        applyLevel(options.level);
+        return;
+    }
+    chooseEngine(0, options.engine[0]);
+    chooseEngine(1, options.engine[1]);
 }

@@ -4,7 +4,8 @@
 //
 // Checked for every input:
 // - parseOptions() either refuses with a message that names the option at fault, or returns options
-//   within their documented ranges, --record never with another position option (the record file is
+//   within their documented ranges (--level never with --engine), --record never with another
+//   position option (the record file is
 //   not read here: the record reader has a target of its own);
 // - the tool's move-list splitter keeps every character but the separators, in order, one word per run;
 // - setUpGame() either refuses with "move K '...': reason" after playing exactly the K - 1 moves
@@ -113,6 +114,9 @@ void checkAcceptedOptions(const CliOptions& o) {
     }
     if (o.maxMoves < 1 || o.maxMoves > 1000000 || o.games < 1 || o.games > 1000000)
         fail("accepted count out of range");
+    if (o.level < 0 || o.level > MAX_LEVEL || (o.level > 0 && o.engineGiven)) fail("accepted level out of range");
+    if (o.hashMegabytes < 1 || o.hashMegabytes > MAX_TABLE_MEGABYTES) fail("accepted table size out of range");
+    if (o.openingPlies < 0 || o.openingPlies > 100) fail("accepted opening plies out of range");
 }
 
 void checkPositionSound(const std::string& when) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the seed corpora of the fuzz targets: tests/fuzz/corpus/cli (command lines, one argv word
-# per line), tests/fuzz/corpus/history (size, setup and action bytes) and tests/fuzz/corpus/record
-# (game records, good and bad). The legal game lines come
+# per line), tests/fuzz/corpus/history (size, setup and action bytes), tests/fuzz/corpus/record
+# (game records, good and bad) and tests/fuzz/corpus/strong (positions and requests). The legal game lines come
 # from the tool itself, so the script needs a built tool:
 #   bash tests/fuzz/make_corpus.sh build/tarnwick-cli
 # The output is fixed: rerunning it rewrites the same files.
@@ -11,8 +11,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 out_cli=$here/corpus/cli
 out_history=$here/corpus/history
 out_record=$here/corpus/record
-rm -rf "$out_cli" "$out_history" "$out_record"
-mkdir -p "$out_cli" "$out_history" "$out_record"
+out_strong=$here/corpus/strong
+rm -rf "$out_cli" "$out_history" "$out_record" "$out_strong"
+mkdir -p "$out_cli" "$out_history" "$out_record" "$out_strong"
 
 # cli_case NAME WORD...: one argv word per line, no newline after the last.
 cli_case() {
@@ -50,6 +51,9 @@ cli_case all-options --size 6 --setup 5 --depth 2 --time 0.5 --depth0 3 --time1 
     --games 2 --check --progress selfplay
 cli_case size-list --size 4-16 --setup 0,3,8 selfplay
 cli_case size-list-mixed --size 5,7-9 --setup 6-8 --games 3 selfplay
+cli_case players --engine0 strong --engine1 classic --hash 16 --moves "$(game_line 8 3 29 6)" search 3
+cli_case level --level 7 --size 9 think
+cli_case match-options match level:3 strong --size 5-7 --setup 0,4 --games 3 --openings 4 --seed 99 --max-moves 50 --depth 2
 cli_case help --help
 cli_case help-short -h show
 
@@ -83,6 +87,10 @@ cli_case record-alone --record game.txt analyse 3
 cli_case record-with-size --record game.txt --size 6 show
 cli_case record-empty-name --record "" show
 cli_case records-directory selfplay --records games --games 2
+cli_case engine-unknown --engine fast search 2
+cli_case level-with-engine --level 2 --engine1 strong think
+cli_case hash-zero --hash 0 search 1
+cli_case openings-too-many match strong classic --openings 101
 
 # History inputs: size byte (4 + b % 13), setup byte (b % 9), then actions by b % 8: 0-3 play,
 # 4 try and take back, 5-6 undo, 7 redo; a play or try takes one more byte to choose the move.
@@ -156,4 +164,16 @@ record_case wrong-result '[Size "4"]\n\n1. B1xD3 D2-B2 1-0'
 record_case contradicted-tag '[Result "1-0"]\n\n1. B1-B3 *'
 record_case after-result '1. B1-B3 * A3xC1'
 record_case open-comment '1. B1-B3 {never closed\n*'
-echo "wrote $(ls "$out_cli" | wc -l) cli, $(ls "$out_history" | wc -l) history and $(ls "$out_record" | wc -l) record inputs"
+# Strong player inputs: size byte (4 + b % 13), setup byte (b % 9), plies (b % 64) with a byte each to
+# choose the move, then depth (1 + b % 3) and mode (b % 4: fixed, noisy, stopped, playing) and, for
+# the noisy mode, the seed. Every size, each mode, openings and middle games.
+for size in 0 2 4 6 8 10 12; do
+    for mode in 0 1 2 3; do
+        plies=$(((size * 7 + mode * 13) % 40))
+        bytes=$(printf '%02x%02x%02x' "$size" $(((size + mode) % 9)) "$plies")
+        for ((ply = 0; ply < plies; ++ply)); do bytes+=$(printf '%02x' $(((ply * 97 + size * 31 + mode) % 256))); done
+        bytes+=$(printf '%02x%02x%02x' $(((size + mode) % 3)) "$mode" $((size * 11 % 256)))
+        printf '%b' "$(sed 's/\([0-9a-f][0-9a-f]\)/\\x\1/g' <<<"$bytes")" >"$out_strong/size-$((size + 4))-mode-$mode"
+    done
+done
+echo "wrote $(ls "$out_cli" | wc -l) cli, $(ls "$out_history" | wc -l) history, $(ls "$out_record" | wc -l) record and $(ls "$out_strong" | wc -l) strong inputs"
