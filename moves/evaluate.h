@@ -6,6 +6,9 @@
 #include <string>
 
 constexpr int32_t WIN_SCORE = 1081606144;  // 0x40780000, base magnitude of a decided position
+constexpr int32_t DECIDED_BOUND = 1073741824;  // |score| >= this: the game is decided
+
+inline bool isOrdinaryScore(int32_t s) { return s > -DECIDED_BOUND && s < DECIDED_BOUND; }
 
 // The weights of an undecided score: one step of connection distance, one obstructing enemy piece
 // (a legal move weighs 1). A decided score grows by DECIDED_DEPTH_STEP per ply of remaining depth.

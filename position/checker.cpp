@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "position/game_state.h"
+#include "position/position_key.h"
 
 namespace {
 
@@ -240,17 +241,20 @@ void checkLineCounts(Report& report, int n) {
     }
 }
 
-// Each side's set of squares and its key, from the board.
+// Each side's set of squares and its key, and the position key, from the board.
 void checkSquareSets(Report& report, int n) {
     uint64_t squares[2][4] = {};
     uint64_t keys[2] = {0, 0};
+    uint64_t positionKey = boardSizeKey(n);
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= n; ++c) {
             if (game.board[r][c] <= 0) continue;
             const int side = sideOfCode(game.board[r][c]), number = squareNumber(r, c);
             squares[side][number >> 6] |= uint64_t{1} << (number & 63);
             keys[side] ^= squareKey(number);
+            positionKey ^= pieceSquareKey(side, number);
         }
+    report.expect(game.positionKey, positionKey, [] { return std::string("position key"); });
     for (int side = 0; side < 2; ++side) {
         for (int w = 0; w < 4; ++w)
             report.expect(game.sideSquares[side][w], squares[side][w],

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "position/position_key.h"
+
 GameState game;
 
 namespace {
@@ -53,6 +55,7 @@ void resetPosition() {
         }
     }
     game.pieceCount[0] = game.pieceCount[1] = 0;
+    game.positionKey = boardSizeKey(n);
     game.nextPieceId[0] = 0;
     game.nextPieceId[1] = 64;
 

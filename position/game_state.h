@@ -153,6 +153,10 @@ struct GameState {
     // distance, and the evaluation remembers distances by it (and finds them by the key).
     uint64_t sideSquares[2][4];
     uint64_t sideSquaresKey[2];
+
+    // The key of the position without the side to move: boardSizeKey(N) and pieceSquareKey() of every
+    // piece on the board, combined by exclusive or (position/position_key.h).
+    uint64_t positionKey;
 };
 
 extern GameState game;
@@ -161,7 +165,8 @@ extern GameState game;
 inline int32_t* boardCells() { return &game.board[0][0]; }
 
 // resetPosition() prepares an empty board of size game.boardSize: border cells -1, playing squares
-// 0, line counts and move counts 0, no pieces, no kept distances, and the lines of every square. It
+// 0, line counts and move counts 0, no pieces, no kept distances, the lines of every square, and
+// the position key of the empty board. It
 // leaves the piece records, the groups, the stamp counter and sideToMove alone, so it runs once on
 // the zero state of a fresh process.
 void resetPosition();

@@ -2,6 +2,7 @@
 
 #include "position/game_state.h"
 #include "position/groups.h"
+#include "position/position_key.h"
 
 namespace {
 
@@ -63,11 +64,14 @@ struct SquareKeys {
     }
 };
 constexpr SquareKeys squareKeys;
+constexpr PieceSquareKeys pieceSquareKeys;
 
-// toggleSquare() puts the square into side s's set of squares or takes it out, and its key with it.
+// toggleSquare() puts the square into side s's set of squares or takes it out, and its key with it;
+// the position key follows.
 inline void toggleSquare(int number, int s) {
     game.sideSquares[s][number >> 6] ^= uint64_t{1} << (number & 63);
     game.sideSquaresKey[s] ^= squareKeys.of[number];
+    game.positionKey ^= pieceSquareKeys.of[s][number];
 }
 
 // adjustLineCounts() adds delta to the four counts of both sides and the eight counts of side s

@@ -1,6 +1,7 @@
 #include "records/notation.h"
 
 #include <cctype>
+#include <cstdio>
 
 #include "position/game_state.h"
 
@@ -10,6 +11,10 @@ std::string squareText(int row, int col) {
 
 std::string moveText(const Move& m) {
     return squareText(m.fromRow, m.fromCol) + (m.captured >= 0 ? "x" : "-") + squareText(m.toRow, m.toCol);
+}
+
+void formatProgress(char* out, int n, const Move& m) {
+    std::snprintf(out, 16, "%2d: %s", n, moveText(m).c_str());
 }
 
 namespace {

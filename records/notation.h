@@ -9,6 +9,10 @@
 std::string squareText(int row, int col);
 std::string moveText(const Move& m);
 
+// formatProgress() writes the exploring text of root move number n: " 3: B1-B3", "12: C10xE12".
+// out must hold 16 characters; the text has at most 11 for n <= 99.
+void formatProgress(char* out, int n, const Move& m);
+
 // parseMoveText() reads one move in notation into its squares and capture flag, without looking
 // at any position. Returns false when the text is malformed. Lower-case letters are accepted.
 struct MoveText {

@@ -3,11 +3,11 @@
 
 #include <cstdint>
 
+#include "moves/evaluate.h"
 #include "position/game_state.h"
 #include "position/move.h"
 
 constexpr int32_t NO_SCORE = -2147483647;
-constexpr int32_t DECIDED_BOUND = 1073741824;  // |score| >= this: the game is decided
 
 struct SearchState {
     uint8_t stopRequested;  // set by the think time-out; read by interior nodes after every move
@@ -15,11 +15,12 @@ struct SearchState {
     Move bestMove;          // the root's choice; its score is the searched value
     int32_t depthLimit[2];
     double timeLimit[2];
+    // What the strong player's last think did: positions visited and the depth it completed.
+    uint64_t nodeCount;
+    int32_t depthReached;
 };
 
 extern SearchState searchState;
-
-inline bool isOrdinaryScore(int32_t s) { return s > -DECIDED_BOUND && s < DECIDED_BOUND; }
 
 // NO_MOVE is what a root search leaves in bestMove when the side to move has no legal move:
 // no squares, no piece, nothing captured, worth NO_SCORE.

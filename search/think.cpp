@@ -7,7 +7,9 @@
 #include "position/game_state.h"
 #include "position/toolkit.h"
 #include "records/notation.h"
+#include "search/player.h"
 #include "search/search.h"
+#include "strong/strong_think.h"
 
 namespace {
 
@@ -138,6 +140,28 @@ bool thinkFixedDepth(int32_t depthLimit) {
     return !isNoMove(searchState.bestMove);
 }
 
+// thinkStrong() lets the strong player choose. A timed think arms the time-out and shows its progress
+// as the classic one does, so that the window and the tool treat both players alike.
+bool thinkStrong(int side, int32_t depthLimit) {
+    const Player& player = players[side];
+    const double seconds = searchState.timeLimit[side];
+    const bool timed = seconds > 0;
+    if (timed) {
+        toolkit.armThinkTimeout(seconds);
+        toolkit.showProgress();
+    }
+    const StrongResult result =
+        strongThink({depthLimit, seconds, player.noise, player.seed, &searchState.stopRequested, timed});
+    if (timed) {
+        toolkit.cancelThinkTimeout();
+        toolkit.hideProgress();
+    }
+    searchState.bestMove = result.found ? result.move : NO_MOVE;
+    searchState.nodeCount = result.nodes;
+    searchState.depthReached = result.depth;
+    return result.found;
+}
+
 }  // namespace
 
 bool think() {
@@ -146,15 +170,12 @@ bool think() {
     game.evaluationCount = 0;
     // The search needs at least one ply; a smaller typed limit means one.
     const int32_t depthLimit = searchState.depthLimit[side] < 1 ? 1 : searchState.depthLimit[side];
+    if (players[side].engine == Engine::Strong) return thinkStrong(side, depthLimit);
     if (searchState.timeLimit[side] > 0) return thinkTimed(side, depthLimit);
     return thinkFixedDepth(depthLimit);
 }
 
 void onThinkTimeout() { searchState.stopRequested = 1; }
-
-void formatProgress(char* out, int n, const Move& m) {
-    std::snprintf(out, 16, "%2d: %s", n, moveText(m).c_str());
-}
 
 int32_t penalizeUnsearched(int32_t score) {
     if (score < NO_SCORE + UNSEARCHED_PENALTY) return NO_SCORE;

@@ -4,21 +4,19 @@
 #include <cstdint>
 
 #include "position/move.h"
+#include "records/notation.h"  // formatProgress(), the exploring text of both players
 
 // A root move skipped by an iteration's budget loses this much from its queue score.
 constexpr int32_t UNSEARCHED_PENALTY = 8388608;
 
 // think() chooses a move for the side to move within searchState's limits for that side and leaves
 // it in searchState.bestMove; the position is left as found. Returns false, with bestMove cleared
-// to NO_MOVE, when the side to move has no legal move: then nothing may be played.
+// to NO_MOVE, when the side to move has no legal move: then nothing may be played. The player that
+// chooses is players[side] (search/player.h): the classic one unless another was chosen.
 bool think();
 
 // onThinkTimeout() is the one-shot time-out's handler: it only sets stopRequested.
 void onThinkTimeout();
-
-// formatProgress() writes the exploring text of root move number n: " 3: B1-B3", "12: C10xE12".
-// out must hold 16 characters; the text has at most 11 for n <= 99.
-void formatProgress(char* out, int n, const Move& m);
 
 // penalizeUnsearched() lowers the queue score of a skipped root move by UNSEARCHED_PENALTY,
 // saturating at NO_SCORE so that a lost move never wraps round to the top of the queue.

@@ -141,6 +141,7 @@ inline std::string diffPositions(const GameState& a, const GameState& b) {
         check("piece moveCount", p.moveCount, q.moveCount, id);
         check("piece captureCount", p.captureCount, q.captureCount, id);
     }
+    check("positionKey", static_cast<long>(a.positionKey), static_cast<long>(b.positionKey));
     check("searchPly", a.searchPly, b.searchPly);
     check("remainingDepth", a.remainingDepth, b.remainingDepth);
     check("historyPosition", a.historyPosition, b.historyPosition);

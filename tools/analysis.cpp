@@ -10,6 +10,7 @@
 #include "moves/statistics.h"
 #include "position/game_state.h"
 #include "records/notation.h"
+#include "search/player.h"
 #include "search/search.h"
 #include "search/think.h"
 #include "tools/cli_toolkit.h"
@@ -59,19 +60,21 @@ bool parseDepth(const CliOptions& options, const char* command, int& depth, std:
     return true;
 }
 
-namespace {
-
-int printThinkResult(bool found) {
+int printThinkResult(bool found, bool withDepth) {
     if (!found) {
         std::printf("bestmove none\n");
         return 0;
     }
     const Move& m = searchState.bestMove;
-    std::printf("bestmove %s score %d evals %" PRIu32 "\n", moveText(m).c_str(), m.score, game.evaluationCount);
+    if (players[game.sideToMove].engine == Engine::Classic) {
+        std::printf("bestmove %s score %d evals %" PRIu32 "\n", moveText(m).c_str(), m.score, game.evaluationCount);
+        return 0;
+    }
+    std::printf("bestmove %s score %d nodes %" PRIu64, moveText(m).c_str(), m.score, searchState.nodeCount);
+    if (withDepth) std::printf(" depth %d", static_cast<int>(searchState.depthReached));
+    std::printf("\n");
     return 0;
 }
-
-}  // namespace
 
 int commandSearch(const CliOptions& options) {
     int depth = 0;
@@ -81,16 +84,24 @@ int commandSearch(const CliOptions& options) {
     installClockToolkit(false);
     searchState.depthLimit[game.sideToMove] = depth;
     searchState.timeLimit[game.sideToMove] = 0;
-    return printThinkResult(think());
+    return printThinkResult(think(), false);
 }
 
 int commandThink(const CliOptions& options) {
     int depth = 0;
     std::string error;
+    // With a level and no depth, the level's own limits apply: its time 0 means a fixed depth.
+    if (options.level > 0 && options.args.empty()) {
+        const LevelLimits limits = levelLimits(options.level);
+        installClockToolkit(options.progress);
+        searchState.depthLimit[game.sideToMove] = limits.depth;
+        searchState.timeLimit[game.sideToMove] = limits.seconds;
+        return printThinkResult(think(), true);
+    }
     if (!parseDepth(options, "think", depth, error)) return usageError(error);
     if (options.args.size() > 2) return usageError("think takes a depth and at most one time limit");
     // Without a time limit the time-out never fires; a limit of 0 fires at the first chance, which
-    // leaves the best root move by static score.
+    // leaves the classic player's best root move by static score, the strong one's after one ply.
     double seconds = std::numeric_limits<double>::infinity();
     if (options.args.size() == 2) {
         if (!parseSeconds(options.args[1], seconds) || seconds > 1e9)
@@ -100,5 +111,5 @@ int commandThink(const CliOptions& options) {
     installClockToolkit(options.progress);
     searchState.depthLimit[game.sideToMove] = depth;
     searchState.timeLimit[game.sideToMove] = seconds;
-    return printThinkResult(think());
+    return printThinkResult(think(), true);
 }

@@ -1,7 +1,10 @@
 #include "tools/commands.h"
 
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 
 #include "position/game_state.h"
 #include "position/perft.h"
@@ -51,4 +54,25 @@ int commandRecord(const CliOptions& options) {
     if (!options.args.empty()) return usageError("record takes no arguments");
     std::fputs(recordText().c_str(), stdout);
     return 0;
+}
+
+std::string makeRecordsDirectory(const std::string& directory) {
+    if (directory.empty()) return "";
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    if (error) return "option --records: cannot make the directory " + directory + ": " + error.message();
+    return "";
+}
+
+std::string writeGameRecord(const std::string& command, const std::string& directory, long number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "game-%04ld.txt", number);
+    const std::string path = (std::filesystem::path(directory) / name).string();
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) return command + ": cannot write " + path + ": " + std::strerror(errno);
+    const std::string text = recordText();
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) return command + ": cannot write " + path + ": " + std::strerror(errno);
+    return "";
 }

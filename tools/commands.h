@@ -15,6 +15,18 @@ int usageError(const std::string& message);
 // Returns false with the message in error.
 bool parseDepth(const CliOptions& options, const char* command, int& depth, std::string& error);
 
+// printThinkResult() prints what think() found: "bestmove none", or for the classic player
+// "bestmove MOVE score S evals E" and for the strong one "bestmove MOVE score S nodes N", followed by
+// " depth D" (the depth it completed) when `withDepth` is set.
+int printThinkResult(bool found, bool withDepth);
+
+// makeRecordsDirectory() makes the --records directory of selfplay and match, when one is given.
+// Returns "" or the message.
+std::string makeRecordsDirectory(const std::string& directory);
+// writeGameRecord() writes the record of the game on the board to DIRECTORY/game-NNNN.txt, numbered
+// from 0001. Returns "" or the message, which starts with the command's name.
+std::string writeGameRecord(const std::string& command, const std::string& directory, long number);
+
 int commandShow(const CliOptions& options);
 int commandPerft(const CliOptions& options);
 int commandMoves(const CliOptions& options);
@@ -26,3 +38,4 @@ int commandBench(const CliOptions& options);
 int commandSelfplay(const CliOptions& options);
 int commandRecord(const CliOptions& options);
 int commandAnalyse(const CliOptions& options);
+int commandMatch(const CliOptions& options);

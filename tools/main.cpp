@@ -20,17 +20,20 @@ int main(int argc, char** argv) {
         {"stats", commandStats},   {"search", commandSearch}, {"think", commandThink},
         {"bench", commandBench},   {"selfplay", commandSelfplay},
         {"record", commandRecord}, {"analyse", commandAnalyse}, {"analyze", commandAnalyse},
+        {"match", commandMatch},
     };
     if (options.command.empty()) return usageError("no command given (see --help)");
     const auto command = commands.find(options.command);
     if (command == commands.end()) return usageError("unknown command '" + options.command + "'");
-    if (options.command != "selfplay" && (options.sizes.size() > 1 || options.setups.size() > 1))
-        return usageError("only selfplay takes lists of sizes or setups");
+    const bool series = options.command == "selfplay" || options.command == "match";
+    if (!series && (options.sizes.size() > 1 || options.setups.size() > 1))
+        return usageError("only selfplay takes lists of sizes or setups (match does too)");
     if (!options.recordPath.empty()) {
         const std::string readError = readRecordSource(options);
         if (!readError.empty()) return usageError(readError);
     }
     const std::string gameError = setUpGame(options);
     if (!gameError.empty()) return usageError(gameError);
+    applyPlayerOptions(options);
     return command->second(options);
 }

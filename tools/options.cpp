@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "strong/strong_think.h"
+
 const char* const USAGE =
     "usage: tarnwick-cli [--size N] [--setup B] [--moves \"M1 M2 ...\"] COMMAND [ARGS]\n"
     "       tarnwick-cli --record FILE COMMAND [ARGS]\n"
@@ -84,14 +86,36 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
                 error = parseRanged(arg, value, 1, 30, number);
                 if (arg != "--depth1") o.depth[0] = static_cast<int>(number);
                 if (arg != "--depth0") o.depth[1] = static_cast<int>(number);
+                o.depthGiven = true;
             } else if (arg == "--time" || arg == "--time0" || arg == "--time1") {
                 double seconds = 0;
                 error = parseTime(arg, value, seconds);
                 if (arg != "--time1") o.time[0] = seconds;
                 if (arg != "--time0") o.time[1] = seconds;
+                o.timeGiven = true;
+            } else if (arg == "--engine" || arg == "--engine0" || arg == "--engine1") {
+                Engine engine = Engine::Classic;
+                if (!parseEngine(value, engine))
+                    return "option " + arg + ": '" + value + "' is not an engine (classic or strong)";
+                if (arg != "--engine1") o.engine[0] = engine;
+                if (arg != "--engine0") o.engine[1] = engine;
+                o.engineGiven = true;
+            } else if (arg == "--level") {
+                error = parseRanged(arg, value, MIN_LEVEL, MAX_LEVEL, number);
+                o.level = static_cast<int>(number);
+            } else if (arg == "--hash") {
+                error = parseRanged(arg, value, 1, MAX_TABLE_MEGABYTES, number);
+                o.hashMegabytes = static_cast<int>(number);
+            } else if (arg == "--openings") {
+                error = parseRanged(arg, value, 0, 100, number);
+                o.openingPlies = static_cast<int>(number);
+            } else if (arg == "--seed") {
+                error = parseRanged(arg, value, 0, 4294967295, number);
+                o.seed = static_cast<unsigned long>(number);
             } else if (arg == "--max-moves") {
                 error = parseRanged(arg, value, 1, 1000000, number);
                 o.maxMoves = number;
+                o.maxMovesGiven = true;
             } else if (arg == "--games") {
                 error = parseRanged(arg, value, 1, 1000000, number);
                 o.games = number;
@@ -109,5 +133,16 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
         else
             o.args.push_back(arg);
     }
+    if (o.level > 0 && o.engineGiven) return "option --level brings its own engine: it goes without --engine";
     return checkPositionOptions(o);
+}
+
+void applyPlayerOptions(const CliOptions& options) {
+    setStrongTableMegabytes(options.hashMegabytes);
+    if (options.level > 0) {
+        applyLevel(options.level);
+        return;
+    }
+    chooseEngine(0, options.engine[0]);
+    chooseEngine(1, options.engine[1]);
 }

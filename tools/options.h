@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "records/position_options.h"
+#include "search/player.h"
+#include "table/transposition.h"
 
 // The position options come first; selfplay takes lists of sizes and setups such as 4-16 or 5,8.
 struct CliOptions : PositionOptions {
@@ -18,7 +20,17 @@ struct CliOptions : PositionOptions {
     long maxMoves = 1000;
     long games = 1;
     bool check = false;
-    std::string recordsDirectory;   // selfplay: each game's record goes there
+    std::string recordsDirectory;   // selfplay and match: each game's record goes there
+    bool depthGiven = false, timeGiven = false;
+    // The computer player of each side, or a level for both (0: none).
+    Engine engine[2] = {Engine::Classic, Engine::Classic};
+    bool engineGiven = false;
+    int level = 0;
+    int hashMegabytes = DEFAULT_TABLE_MEGABYTES;  // each side's table of the strong player
+    // match: random plies after the setup, and the seed of their generator.
+    int openingPlies = 2;
+    unsigned long seed = 1;
+    bool maxMovesGiven = false;
     bool help = false;
 };
 
@@ -27,5 +39,8 @@ std::string parseOptions(int argc, char** argv, CliOptions& options);
 
 // parseSeconds() reads a non-negative number of seconds.
 bool parseSeconds(const std::string& text, double& value);
+
+// applyPlayerOptions() makes the chosen engines or level play and sizes the strong player's tables.
+void applyPlayerOptions(const CliOptions& options);
 
 extern const char* const USAGE;

@@ -1,9 +1,6 @@
 // selfplay: games in which the computer plays both sides, each with its own limits, optionally
 // with the position checker and the check of the evaluation's kept distances after every move.
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "moves/evaluate.h"
@@ -12,8 +9,10 @@
 #include "position/history.h"
 #include "records/notation.h"
 #include "records/record.h"
+#include "search/player.h"
 #include "search/search.h"
 #include "search/think.h"
+#include "strong/strong_think.h"
 #include "tools/cli_toolkit.h"
 #include "tools/commands.h"
 
@@ -83,21 +82,6 @@ void printResult(const PlayedGame& r, const CliOptions& o) {
     }
 }
 
-// writeRecord() writes the record of the game just played to DIRECTORY/game-NNNN.txt, numbered from
-// 0001. Returns "" or the message.
-std::string writeRecord(const std::string& directory, long number) {
-    char name[32];
-    std::snprintf(name, sizeof name, "game-%04ld.txt", number);
-    const std::string path = (std::filesystem::path(directory) / name).string();
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) return "selfplay: cannot write " + path + ": " + std::strerror(errno);
-    const std::string text = recordText();
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) return "selfplay: cannot write " + path + ": " + std::strerror(errno);
-    return "";
-}
-
 }  // namespace
 
 // With one game the position options (moves included) give the start; with --games K the games go
@@ -110,12 +94,18 @@ int commandSelfplay(const CliOptions& options) {
         return usageError("selfplay: --moves is for one game; with --games or lists every game starts from its setup");
     if (series && !options.recordPath.empty())
         return usageError("selfplay: --record is for one game; with --games or lists every game starts from its setup");
-    if (!options.recordsDirectory.empty()) {
-        std::error_code error;
-        std::filesystem::create_directories(options.recordsDirectory, error);
-        if (error) return usageError("option --records: cannot make the directory " + options.recordsDirectory + ": " + error.message());
-    }
+    const std::string directoryError = makeRecordsDirectory(options.recordsDirectory);
+    if (!directoryError.empty()) return usageError(directoryError);
     installClockToolkit(false);
+    // A level brings its limits unless the command line sets them.
+    CliOptions limits = options;
+    if (options.level > 0 && !options.depthGiven && !options.timeGiven) {
+        const LevelLimits level = levelLimits(options.level);
+        for (int side = 0; side < 2; ++side) {
+            limits.depth[side] = level.depth;
+            limits.time[side] = level.seconds;
+        }
+    }
     long wins[2] = {0, 0}, unfinished = 0, longest = 0;
     // Games go round the combinations, setups fastest: with --size 4-16 --setup 0-8 --games 117
     // every pair is played once.
@@ -128,10 +118,11 @@ int commandSelfplay(const CliOptions& options) {
             const std::string error = setUpGame(start);
             if (!error.empty()) return usageError(error);
         }
-        const PlayedGame r = playGame(options);
+        strongNewGame();
+        const PlayedGame r = playGame(limits);
         printResult(r, options);
         if (!options.recordsDirectory.empty()) {
-            const std::string error = writeRecord(options.recordsDirectory, g + 1);
+            const std::string error = writeGameRecord("selfplay", options.recordsDirectory, g + 1);
             if (!error.empty()) return errorExit(error, 1);
         }
         if (r.outcome == Outcome::CheckFailed) return 1;

@@ -1,0 +1,236 @@
+#include "strong/strong_search.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "position/game_state.h"
+#include "position/position_key.h"
+#include "position/toolkit.h"
+#include "records/notation.h"
+#include "timing/time_use.h"
+
+StrongSearch strongSearch;
+
+namespace {
+
+// Pruning and reductions, each kept because matches showed it pays.
+//
+// Reverse futility: at a node this near the horizon whose static value beats beta by a margin per
+// ply, the side to move is assumed to keep its advantage and the node is not searched.
+constexpr int FUTILITY_DEPTH = 3;
+constexpr int32_t FUTILITY_MARGIN = 2 * DISTANCE_WEIGHT;
+// Null move: letting the opponent move twice and still failing high means the position is good
+// enough without a search of its own; the test searches R plies less.
+constexpr int NULL_MOVE_MIN_DEPTH = 3;
+constexpr int NULL_MOVE_REDUCTION = 2;
+// Late-move reductions: moves late in the order at nodes this deep are first searched less deeply,
+// and again at full depth only when they beat alpha.
+constexpr int LMR_MIN_DEPTH = 3;
+constexpr int LMR_FIRST_MOVE = 3;
+
+// The clock and the stop flag are read every POLL_NODES nodes, the toolkit's events run every
+// EVENT_NODES nodes.
+constexpr uint64_t POLL_NODES = 1024;
+constexpr uint64_t EVENT_NODES = 8192;
+
+// The moves of every ply of the current line.
+OrderedMove moveStack[STRONG_MAX_PLY][MAX_MOVES];
+
+// lmrReductions[d][i]: how many plies less move number i (from 0) at depth d is first searched.
+struct ReductionTable {
+    int8_t plies[64][64];
+    ReductionTable() : plies() {
+        for (int d = 1; d < 64; ++d)
+            for (int i = 1; i < 64; ++i)
+                plies[d][i] = static_cast<int8_t>(0.5 + std::log(d) * std::log(i) / 2.25);
+    }
+};
+const ReductionTable lmrReductions;
+
+int reductionOf(int depth, int moveNumber) { return lmrReductions.plies[std::min(depth, 63)][std::min(moveNumber, 63)]; }
+
+// poll() lets the toolkit's events run now and then and sees whether the think must stop.
+void poll() {
+    if (strongSearch.nodes % EVENT_NODES == 0) toolkit.processEvents();
+    if (strongSearch.mayStop && (*strongSearch.stopFlag || pastHardLimit())) strongSearch.stopped = true;
+}
+
+// A decided score is kept in the table relative to the node (as if the node were the root), and
+// turned back into one relative to the root where it is found.
+int32_t scoreToTable(int32_t score, int ply) {
+    if (score >= DECIDED_BOUND) return score + DECIDED_DEPTH_STEP * ply;
+    if (score <= -DECIDED_BOUND) return score - DECIDED_DEPTH_STEP * ply;
+    return score;
+}
+
+int32_t scoreFromTable(int32_t score, int ply) {
+    if (score >= DECIDED_BOUND) return score - DECIDED_DEPTH_STEP * ply;
+    if (score <= -DECIDED_BOUND) return score + DECIDED_DEPTH_STEP * ply;
+    return score;
+}
+
+// staticValue() is the evaluation for the side to move: evaluate() rates the position for the other.
+inline int32_t staticValue() { return -evaluate(); }
+
+// decidedValue() is the value of a decided position for the side to move at `ply`, or 0 when no side
+// has connected. The side that made the last move wins when both have.
+inline int32_t decidedValue(int ply) {
+    const int q = game.sideToMove;
+    if (game.groupCount[q ^ 1] == 1) return -winAt(ply);
+    if (game.groupCount[q] == 1) return winAt(ply);
+    return 0;
+}
+
+void showRootMove(int number, const Move& m, int depth) {
+    char text[16];
+    formatProgress(text, number, m);
+    toolkit.setExploring(text);
+    char depthText[16];
+    std::snprintf(depthText, sizeof depthText, "%d", depth);
+    toolkit.setAtDepth(depthText);
+}
+
+// searchChild() makes m, searches the position after it with the negated window, and takes m back.
+inline int32_t searchChild(const Move& m, int depth, int32_t alpha, int32_t beta, int ply) {
+    playMove(m);
+    const int32_t v = -alphaBeta(depth, -beta, -alpha, ply + 1, true);
+    takeBackMove(m);
+    return v;
+}
+
+}  // namespace
+
+// alphaBeta(), step by step:
+//  1. A decided position is worth its distance from the root; the horizon is worth its evaluation.
+//  2. The bounds shrink to what is still possible this far from the root: no result can beat a win
+//     by the next move.
+//  3. The table may know the value already (outside the principal variation) and usually knows the
+//     best move.
+//  4. Outside the principal variation, a position clearly good enough is cut by reverse futility or
+//     by the null move.
+//  5. Every move in order: the first with the full window, the others with a null window and late
+//     ones reduced first, searched again only when they beat alpha.
+//  6. The result goes into the table; a side without a legal move is worth 0, as the game can go no
+//     further.
+int32_t alphaBeta(int depth, int32_t alpha, int32_t beta, int ply, bool nullMoveAllowed) {
+    if (const int32_t decided = decidedValue(ply)) return decided;
+    ++strongSearch.nodes;
+    if (strongSearch.nodes % POLL_NODES == 0) poll();
+    if (depth <= 0 || ply >= STRONG_MAX_PLY - 1) return staticValue();
+    if (strongSearch.stopped) return 0;
+
+    const int32_t bestPossible = winAt(ply + 1);
+    alpha = std::max(alpha, -bestPossible);
+    beta = std::min(beta, bestPossible);
+    if (alpha >= beta) return alpha;
+    const bool pvNode = beta - alpha > 1;
+
+    const uint64_t key = positionKeyWithSide();
+    const TableEntry* entry = probeTable(*strongSearch.table, key);
+    uint16_t tableMove = NO_TABLE_MOVE;
+    int32_t evaluation;
+    if (entry) {
+        tableMove = entry->move;
+        evaluation = entry->evaluation;
+        const int32_t score = scoreFromTable(entry->score, ply);
+        if (!pvNode && entry->depth >= depth) {
+            const Bound bound = entry->bound();
+            if (bound == BOUND_EXACT || (bound == BOUND_LOWER && score >= beta) ||
+                (bound == BOUND_UPPER && score <= alpha))
+                return score;
+        }
+    } else {
+        evaluation = staticValue();
+    }
+
+    if (!pvNode && isOrdinaryScore(beta)) {
+        if (depth <= FUTILITY_DEPTH && evaluation - FUTILITY_MARGIN * depth >= beta) return evaluation;
+        if (nullMoveAllowed && depth >= NULL_MOVE_MIN_DEPTH && evaluation >= beta) {
+            const int reduction = NULL_MOVE_REDUCTION + depth / 6;
+            game.sideToMove ^= 1;
+            const int32_t v = -alphaBeta(depth - 1 - reduction, -beta, -beta + 1, ply + 1, false);
+            game.sideToMove ^= 1;
+            if (strongSearch.stopped) return 0;
+            if (v >= beta) return isOrdinaryScore(v) ? v : beta;
+        }
+    }
+
+    OrderedMove* moves = moveStack[ply];
+    const int count = generateOrdered(moves, tableMove, ply);
+    if (count == 0) return 0;
+    const int32_t alphaAtStart = alpha;
+    int32_t best = -STRONG_INFINITY;
+    uint16_t bestKey = NO_TABLE_MOVE;
+    for (int i = 0; i < count; ++i) {
+        pickNext(moves, count, i);
+        const OrderedMove& o = moves[i];
+        const Move m = buildMove(o.piece, o.direction);
+        int32_t v;
+        if (i == 0) {
+            v = searchChild(m, depth - 1, alpha, beta, ply);
+        } else {
+            int reduction = 0;
+            if (depth >= LMR_MIN_DEPTH && i >= LMR_FIRST_MOVE && !isKiller(o, ply))
+                reduction = std::clamp(reductionOf(depth, i) - (pvNode ? 1 : 0), 0, depth - 2);
+            v = searchChild(m, depth - 1 - reduction, alpha, alpha + 1, ply);
+            if (v > alpha && reduction > 0) v = searchChild(m, depth - 1, alpha, alpha + 1, ply);
+            if (v > alpha && v < beta) v = searchChild(m, depth - 1, alpha, beta, ply);
+        }
+        if (strongSearch.stopped) return 0;
+        if (v > best) {
+            best = v;
+            if (v > alpha) {
+                alpha = v;
+                bestKey = o.key;
+                if (v >= beta) {
+                    rewardCutoff(moves, i, depth, ply);
+                    break;
+                }
+            }
+        }
+    }
+    const Bound bound = best >= beta ? BOUND_LOWER : best > alphaAtStart ? BOUND_EXACT : BOUND_UPPER;
+    storeTable(*strongSearch.table, key, scoreToTable(best, ply), evaluation, bestKey, depth, bound);
+    return best;
+}
+
+int32_t searchRoot(RootMove* moves, int count, int depth, int32_t alpha, int32_t beta, bool progress) {
+    int32_t best = -STRONG_INFINITY;
+    for (int i = 0; i < count; ++i) {
+        const Move m = moves[i].move;
+        if (progress) showRootMove(i + 1, m, depth);
+        const uint64_t nodesBefore = strongSearch.nodes;
+        int32_t v;
+        if (i == 0) {
+            v = searchChild(m, depth - 1, alpha, beta, 0);
+        } else {
+            v = searchChild(m, depth - 1, alpha, alpha + 1, 0);
+            if (v > alpha && v < beta) v = searchChild(m, depth - 1, alpha, beta, 0);
+        }
+        if (strongSearch.stopped) break;  // the value of an interrupted search means nothing
+        moves[i].score = v;
+        moves[i].nodes = strongSearch.nodes - nodesBefore;
+        if (v > best) {
+            best = v;
+            if (v > alpha) {
+                alpha = v;
+                std::rotate(moves, moves + i, moves + i + 1);  // the best so far leads
+                if (v >= beta) break;
+            }
+        }
+    }
+    return best;
+}
+
+int32_t searchRootNoisy(RootMove* moves, int count, int depth, int32_t margin) {
+    int32_t best = -STRONG_INFINITY;
+    for (int i = 0; i < count; ++i) {
+        // Below best - margin a move cannot be chosen, however its noise falls: a bound is enough.
+        const int32_t floor = i == 0 ? -STRONG_INFINITY : best - margin;
+        const int32_t v = searchChild(moves[i].move, depth - 1, floor, STRONG_INFINITY, 0);
+        if (strongSearch.stopped) break;
+        moves[i].score = v;
+        best = std::max(best, v);
+    }
+    return best;
+}

@@ -1,0 +1,156 @@
+#include "strong/strong_think.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "position/game_state.h"
+#include "position/position_key.h"
+#include "strong/move_picker.h"
+#include "strong/strong_search.h"
+#include "table/transposition.h"
+#include "timing/time_use.h"
+
+namespace {
+
+// Aspiration: from this depth on, an iteration first searches a window of +-ASPIRATION_WINDOW around
+// the last value, widened fourfold on the side where it fails.
+constexpr int ASPIRATION_MIN_DEPTH = 4;
+constexpr int32_t ASPIRATION_WINDOW = DISTANCE_WEIGHT / 2;
+
+struct StrongPlayer {
+    TranspositionTable tables[2];  // one per side
+    int tableMegabytes = DEFAULT_TABLE_MEGABYTES;
+    RootMove rootMoves[MAX_MOVES];
+};
+
+StrongPlayer strong;
+
+// tableOf() is the side's table, made or resized to the size asked for before the search needs it.
+TranspositionTable& tableOf(int side) {
+    TranspositionTable& table = strong.tables[side];
+    size_t wanted = 1;
+    while (wanted * 2 * sizeof(TableBucket) <= static_cast<size_t>(strong.tableMegabytes) * 1024 * 1024) wanted *= 2;
+    if (table.bucketCount != wanted && !prepareTable(table, strong.tableMegabytes)) prepareTable(table, 1);
+    return table;
+}
+
+// rootMovesInOrder() fills the root moves, in the order of the move picker with the table's move first.
+int rootMovesInOrder(RootMove* roots) {
+    const TableEntry* entry = probeTable(*strongSearch.table, positionKeyWithSide());
+    static OrderedMove ordered[MAX_MOVES];
+    const int count = generateOrdered(ordered, entry ? entry->move : NO_TABLE_MOVE, 0);
+    for (int i = 0; i < count; ++i) {
+        pickNext(ordered, count, i);
+        roots[i] = {buildMove(ordered[i].piece, ordered[i].direction), -STRONG_INFINITY, 0};
+    }
+    return count;
+}
+
+// searchAspirated() searches the root to `depth` in a window around the last value, widening it on
+// the side that fails until the value lies inside.
+int32_t searchAspirated(RootMove* roots, int count, int depth, int32_t last, bool progress) {
+    if (depth < ASPIRATION_MIN_DEPTH || !isOrdinaryScore(last))
+        return searchRoot(roots, count, depth, -STRONG_INFINITY, STRONG_INFINITY, progress);
+    int64_t below = ASPIRATION_WINDOW, above = ASPIRATION_WINDOW;
+    for (;;) {
+        const int32_t alpha = static_cast<int32_t>(std::max<int64_t>(-STRONG_INFINITY, last - below));
+        const int32_t beta = static_cast<int32_t>(std::min<int64_t>(STRONG_INFINITY, last + above));
+        const int32_t v = searchRoot(roots, count, depth, alpha, beta, progress);
+        if (strongSearch.stopped) return v;
+        if (v <= alpha && alpha > -STRONG_INFINITY) below *= 4;
+        else if (v >= beta && beta < STRONG_INFINITY) above *= 4;
+        else return v;
+    }
+}
+
+// noiseOf() is the random amount, 0..noise, that a root move gets: drawn from the seed, the position
+// and the move, so that the same position and seed always give the same choice.
+int32_t noiseOf(const Move& m, int32_t noise, uint64_t seed) {
+    uint64_t x = seed ^ positionKeyWithSide() ^ (uint64_t{moveKey(m)} << 40);
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9u;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBu;
+    x ^= x >> 31;
+    return static_cast<int32_t>(x % (static_cast<uint64_t>(noise) + 1));
+}
+
+// chooseWithNoise() puts the root move with the highest value plus noise first.
+void chooseWithNoise(RootMove* roots, int count, int32_t noise, uint64_t seed) {
+    int chosen = 0;
+    int64_t chosenValue = 0;
+    for (int i = 0; i < count; ++i) {
+        const int64_t value = int64_t{roots[i].score} + noiseOf(roots[i].move, noise, seed);
+        if (i == 0 || value > chosenValue) {
+            chosen = i;
+            chosenValue = value;
+        }
+    }
+    std::rotate(roots, roots + chosen, roots + chosen + 1);
+}
+
+// isResolved() tells whether a decided value needs no deeper search: the decision lies within the
+// depth already searched.
+bool isResolved(int32_t value, int depth) {
+    if (isOrdinaryScore(value)) return false;
+    const int plies = STRONG_MAX_PLY - (std::abs(value) - WIN_SCORE) / DECIDED_DEPTH_STEP;
+    return plies < depth;
+}
+
+}  // namespace
+
+StrongResult strongThink(const StrongRequest& request) {
+    const bool timed = request.seconds > 0;
+    TranspositionTable& table = tableOf(game.sideToMove);
+    if (timed) {
+        nextAge(table);
+        ageMoveOrder();
+    } else {
+        clearTable(table);
+        clearMoveOrder();
+    }
+    startThinkClock(timed ? request.seconds : 0);
+    strongSearch = {&table, request.stopFlag, 0, false, false};
+
+    StrongResult result{false, {}, 0, 0};
+    RootMove* roots = strong.rootMoves;
+    const int count = rootMovesInOrder(roots);
+    if (count == 0) return result;
+    result.found = true;
+    result.move = roots[0].move;
+
+    const int depthLimit = std::min<int>(request.depthLimit, STRONG_MAX_PLY - 1);
+    int32_t value = 0;
+    double lastSeconds = 0, previousSeconds = 0;
+    for (int depth = 1; depth <= depthLimit; ++depth) {
+        const double started = thinkSeconds();
+        const int32_t v = request.noise > 0 ? searchRootNoisy(roots, count, depth, request.noise)
+                                            : searchAspirated(roots, count, depth, value, request.progress);
+        strongSearch.mayStop = true;
+        if (strongSearch.stopped) break;
+        value = v;
+        result.depth = depth;
+        if (request.noise > 0) std::stable_sort(roots, roots + count, [](const RootMove& a, const RootMove& b) {
+            return a.score > b.score;
+        });
+        previousSeconds = lastSeconds;
+        lastSeconds = thinkSeconds() - started;
+        if (isResolved(value, depth) || (timed && count == 1)) break;
+        if (timed && !canStartIteration(lastSeconds, previousSeconds)) break;
+    }
+    if (request.noise > 0) chooseWithNoise(roots, count, request.noise, request.seed);
+    // After a stopped iteration the front move is the best of that iteration's completed searches,
+    // which began with the last iteration's best.
+    result.move = roots[0].move;
+    result.move.score = strongSearch.stopped && roots[0].score == -STRONG_INFINITY ? value : roots[0].score;
+    if (result.depth == 0) result.move.score = value;
+    result.nodes = strongSearch.nodes;
+    return result;
+}
+
+void strongNewGame() {
+    for (TranspositionTable& table : strong.tables) clearTable(table);
+    clearMoveOrder();
+}
+
+void setStrongTableMegabytes(int megabytes) {
+    strong.tableMegabytes = std::clamp(megabytes, 1, MAX_TABLE_MEGABYTES);
+}
