@@ -20,6 +20,10 @@ const char* const DESKTOP_USAGE =
     "                  goes with none of the four above\n"
     "OPTIONS:\n"
     "  --computer S    the sides the computer plays by itself: 0, 1, both or none (default)\n"
+    "  --engine E      the computer player: classic (the default) or strong\n"
+    "  --level N       the computer player at level 1 (weakest) to 10 (strongest): the strong player\n"
+    "                  with the level's imperfection; its limits go into the two limit fields;\n"
+    "                  goes without --engine\n"
     "  --zoom Z        the window's zoom, 1 to 4, such as 1.5 (default: the zoom last used)\n"
     "  --help          this text\n"
     "\n"
@@ -94,5 +98,5 @@ std::string parseCommandLine(int argc, char** argv, PositionOptions& options, De
         return "argument '" + std::string(argv[lastSeen]) +
                "' is no option of the program or the toolkit, or lacks its value (see --help)";
     const std::string positionError = checkPositionOptions(options);
-    return positionError.empty() ? checkResume(options, desktop) : positionError;
+    return positionError.empty() ? checkDesktopOptions(options, desktop) : positionError;
 }

@@ -11,8 +11,8 @@
 #include "app/startup_dialog.h"
 #include "position/game_state.h"
 #include "position/history.h"
-#include "position/setups.h"
 #include "files/xdg_paths.h"
+#include "position/setups.h"
 #include "records/last_game.h"
 #include "records/position_options.h"
 #include "settings/desktop_options.h"
@@ -23,6 +23,7 @@
 #include "ui/game_files.h"
 #include "ui/game_menu.h"
 #include "ui/main_window.h"
+#include "ui/player_choice.h"
 #include "ui/zoom.h"
 
 namespace {
@@ -86,8 +87,8 @@ int main(int argc, char** argv) {
     }
 
     // 5. The main window, its images and widgets, shown on the game's position, with its menu. The game
-    //    is kept after every change, from this first one on, and the computer plays the sides it was
-    //    given, from the event loop.
+    //    is kept after every change, from this first one on, and the computer player given plays the
+    //    sides it was given, from the event loop.
     mainWindow = createMainWindow();
     mainWindow->callback(onMainWindowClose);
     renderZoomedImages();
@@ -98,6 +99,8 @@ int main(int argc, char** argv) {
     addGameListener(keepGame);
     addGameListener(followGame);
     refreshBoard();
+    if (desktop.level > 0) choosePlayerLevel(desktop.level);
+    if (desktop.engineGiven) choosePlayerEngine(desktop.engine);
     for (int side = 0; side < 2; ++side) setComputerPlays(side, desktop.computerPlays[side]);
     gameChanged(GameChange::GameReplaced);
     if (!options.recordPath.empty() && options.recordPath != "-") showFileInTitle(options.recordPath);

@@ -15,7 +15,9 @@ bool parseComputerSides(const std::string& text, bool sides[2]) {
 
 }  // namespace
 
-bool isDesktopValueOption(const std::string& option) { return option == "--computer" || option == "--zoom"; }
+bool isDesktopValueOption(const std::string& option) {
+    return option == "--computer" || option == "--engine" || option == "--level" || option == "--zoom";
+}
 
 bool isResumeOption(const std::string& option) { return option == "--resume"; }
 
@@ -25,13 +27,25 @@ std::string parseDesktopOption(const std::string& option, const std::string& val
             return "option --computer: '" + value + "' is not 0, 1, both or none";
         return "";
     }
+    if (option == "--engine") {
+        if (!parseEngine(value, options.engine)) return "option --engine: '" + value + "' is not classic or strong";
+        options.engineGiven = true;
+        return "";
+    }
+    if (option == "--level") {
+        long level = 0;
+        const std::string error = parseRanged(option, value, MIN_LEVEL, MAX_LEVEL, level);
+        if (error.empty()) options.level = static_cast<int>(level);
+        return error;
+    }
     if (!parseZoom(value, options.zoom))
         return "option --zoom: '" + value + "' is not a number from 1 to 4 (such as 1.5)";
     options.zoomGiven = true;
     return "";
 }
 
-std::string checkResume(const PositionOptions& position, const DesktopOptions& desktop) {
+std::string checkDesktopOptions(const PositionOptions& position, const DesktopOptions& desktop) {
+    if (desktop.level > 0 && desktop.engineGiven) return "option --level brings its own player: it goes without --engine";
     if (!desktop.resume || !position.anyPositionOption()) return "";
     const char* other = position.sizeGiven    ? "--size"
                         : position.setupGiven ? "--setup"

@@ -145,20 +145,57 @@ TEST(DesktopOptionsTest, ComputerAndZoomAreCheckedWhereTheyEnter) {
     EXPECT_TRUE(isResumeOption("--resume"));
 }
 
+TEST(DesktopOptionsTest, EngineAndLevelAreCheckedWhereTheyEnter) {
+    struct Case {
+        const char* option;
+        const char* value;
+        const char* error;
+        bool engineGiven;
+        Engine engine;
+        int level;
+    };
+    const Case cases[] = {
+        {"--engine", "classic", "", true, Engine::Classic, 0},
+        {"--engine", "strong", "", true, Engine::Strong, 0},
+        {"--engine", "Strong", "option --engine: 'Strong' is not classic or strong", false, Engine::Classic, 0},
+        {"--engine", "", "option --engine: '' is not classic or strong", false, Engine::Classic, 0},
+        {"--level", "1", "", false, Engine::Classic, 1},
+        {"--level", "10", "", false, Engine::Classic, 10},
+        {"--level", "0", "option --level: '0' is not a whole number from 1 to 10", false, Engine::Classic, 0},
+        {"--level", "11", "option --level: '11' is not a whole number from 1 to 10", false, Engine::Classic, 0},
+        {"--level", "2.5", "option --level: '2.5' is not a whole number from 1 to 10", false, Engine::Classic, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.option) + " " + c.value);
+        DesktopOptions options;
+        EXPECT_TRUE(isDesktopValueOption(c.option));
+        EXPECT_EQ(parseDesktopOption(c.option, c.value, options), c.error);
+        EXPECT_EQ(options.engineGiven, c.engineGiven);
+        EXPECT_EQ(options.engine, c.engine);
+        EXPECT_EQ(options.level, c.level);
+    }
+    DesktopOptions both;
+    both.engineGiven = true;
+    both.level = 3;
+    EXPECT_EQ(checkDesktopOptions(PositionOptions{}, both), "option --level brings its own player: it goes without --engine");
+    both.engineGiven = false;
+    EXPECT_EQ(checkDesktopOptions(PositionOptions{}, both), "");
+}
+
 TEST(DesktopOptionsTest, ResumeGoesWithNoPositionOption) {
     DesktopOptions resume;
     resume.resume = true;
     std::string error;
     PositionOptions none;
-    EXPECT_EQ(checkResume(none, resume), "");
+    EXPECT_EQ(checkDesktopOptions(none, resume), "");
     const char* const positionOptions[][2] = {{"--size", "6"}, {"--setup", "2"}, {"--moves", "B1-B3"}, {"--record", "g.txt"}};
     for (const auto& [option, value] : positionOptions) {
         PositionOptions position;
         parsePositionOption(option, value, false, position, error);
-        EXPECT_EQ(checkResume(position, resume),
+        EXPECT_EQ(checkDesktopOptions(position, resume),
                   std::string("option --resume cannot be combined with ") + option +
                       ": the last game gives the size, the setup and the moves");
-        EXPECT_EQ(checkResume(position, DesktopOptions{}), "") << "without --resume";
+        EXPECT_EQ(checkDesktopOptions(position, DesktopOptions{}), "") << "without --resume";
     }
 }
 

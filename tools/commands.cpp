@@ -9,6 +9,7 @@
 #include "position/game_state.h"
 #include "position/perft.h"
 #include "records/record.h"
+#include "search/player.h"
 
 int errorExit(const std::string& message, int status) {
     std::fprintf(stderr, "tarnwick-cli: %s\n", message.c_str());
@@ -47,6 +48,18 @@ int commandPerft(const CliOptions& options) {
     if (!parseInteger(options.args[0], depth) || depth < 0 || depth > 64)
         return usageError("perft: depth '" + options.args[0] + "' is not a whole number from 0 to 64");
     std::printf("%" PRIu64 "\n", perft(static_cast<int>(depth)));
+    return 0;
+}
+
+// commandLevels() prints what each level brings: its depth and time limits, the values that the
+// desktop's level choice puts into its two limit fields.
+int commandLevels(const CliOptions& options) {
+    if (!options.args.empty()) return usageError("levels takes no arguments");
+    std::puts("level depth seconds");
+    for (int level = MIN_LEVEL; level <= MAX_LEVEL; ++level) {
+        const LevelLimits limits = levelLimits(level);
+        std::printf("%d %d %d\n", level, limits.depth, limits.seconds);
+    }
     return 0;
 }
 

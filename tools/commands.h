@@ -39,3 +39,4 @@ int commandSelfplay(const CliOptions& options);
 int commandRecord(const CliOptions& options);
 int commandAnalyse(const CliOptions& options);
 int commandMatch(const CliOptions& options);
+int commandLevels(const CliOptions& options);

@@ -63,6 +63,8 @@ const char* const USAGE =
     "                  search depth D. K games in all (default 2, made even), M moves at most\n"
     "                  (default 400). Last line: A vs B: W wins, L losses, U unfinished,\n"
     "                  score P%, Elo E +- M (an unfinished game counts half; M: 95% interval)\n"
+    "  levels          the limits of each level: a line LEVEL DEPTH SECONDS per level, after\n"
+    "                  a header line\n"
     "  --help          this text\n";
 
 bool parseSeconds(const std::string& text, double& value) {

@@ -14,6 +14,7 @@
 #include "ui/game_keys.h"
 #include "ui/hint.h"
 #include "ui/main_window.h"
+#include "ui/player_choice.h"
 #include "ui/widgets.h"
 #include "ui/window_scale.h"
 #include "ui/zoom.h"
@@ -22,7 +23,8 @@ namespace {
 
 // One row of the menu. A new item is one more row: a choice among several, such as a player or a level,
 // is a row per choice with FL_MENU_RADIO, the same `act` and `checked` and its own argument (rows of
-// one choice follow each other).
+// one choice follow each other). A submenu is a row with FL_SUBMENU and no `act`, its items, and a row
+// with no label that ends it.
 struct MenuEntry {
     const char* label;
     int keys[3];            // the keys of the item, the first one shown in the menu; 0 ends the list
@@ -47,6 +49,10 @@ bool isComputerOn(int side) { return computerPlays(side); }
 void actZoomIn(int) { zoomIn(); }
 void actZoomOut(int) { zoomOut(); }
 void actActualSize(int) { actualSize(); }
+void actEngine(int engine) { choosePlayerEngine(static_cast<Engine>(engine)); }
+bool isEngineChosen(int engine) { return isPlayerEngine(static_cast<Engine>(engine)); }
+void actLevel(int level) { choosePlayerLevel(level); }
+bool isLevelChosen(int level) { return isPlayerLevel(level); }
 void actQuit(int) { std::exit(0); }
 
 const char* const ABOUT_TEXT =
@@ -75,7 +81,22 @@ const MenuEntry MENU[] = {
     {"Paste game", {FL_CTRL + 'v'}, actPaste, 0, nullptr, nullptr, false, true, FL_MENU_DIVIDER},
     {"Hint", {FL_CTRL + 'h'}, actHint, 0, canHint, nullptr, false, false, FL_MENU_DIVIDER},
     {"Computer plays side 0", {0}, actComputer, 0, nullptr, isComputerOn, true, false, FL_MENU_TOGGLE},
-    {"Computer plays side 1", {0}, actComputer, 1, nullptr, isComputerOn, true, false, FL_MENU_TOGGLE | FL_MENU_DIVIDER},
+    {"Computer plays side 1", {0}, actComputer, 1, nullptr, isComputerOn, true, false, FL_MENU_TOGGLE},
+    {"Computer player", {0}, nullptr, 0, nullptr, nullptr, false, false, FL_SUBMENU | FL_MENU_DIVIDER},
+    {"Classic player", {0}, actEngine, int(Engine::Classic), nullptr, isEngineChosen, false, false, FL_MENU_RADIO},
+    {"Strong player", {0}, actEngine, int(Engine::Strong), nullptr, isEngineChosen, false, false,
+     FL_MENU_RADIO | FL_MENU_DIVIDER},
+    {"Level 1", {0}, actLevel, 1, nullptr, isLevelChosen, false, false, FL_MENU_RADIO},
+    {"Level 2", {0}, actLevel, 2, nullptr, isLevelChosen, false, false, FL_MENU_RADIO},
+    {"Level 3", {0}, actLevel, 3, nullptr, isLevelChosen, false, false, FL_MENU_RADIO},
+    {"Level 4", {0}, actLevel, 4, nullptr, isLevelChosen, false, false, FL_MENU_RADIO},
+    {"Level 5", {0}, actLevel, 5, nullptr, isLevelChosen, false, false, FL_MENU_RADIO},
+    {"Level 6", {0}, actLevel, 6, nullptr, isLevelChosen, false, false, FL_MENU_RADIO},
+    {"Level 7", {0}, actLevel, 7, nullptr, isLevelChosen, false, false, FL_MENU_RADIO},
+    {"Level 8", {0}, actLevel, 8, nullptr, isLevelChosen, false, false, FL_MENU_RADIO},
+    {"Level 9", {0}, actLevel, 9, nullptr, isLevelChosen, false, false, FL_MENU_RADIO},
+    {"Level 10", {0}, actLevel, 10, nullptr, isLevelChosen, false, false, FL_MENU_RADIO},
+    {nullptr, {0}, nullptr, 0, nullptr, nullptr, false, false, 0},
     {"Zoom in", {FL_CTRL + '+', FL_CTRL + '='}, actZoomIn, 0, canZoomIn, nullptr, false, false, 0},
     {"Zoom out", {FL_CTRL + '-'}, actZoomOut, 0, canZoomOut, nullptr, false, false, 0},
     {"Actual size", {FL_CTRL + '0'}, actActualSize, 0, canZoomOut, nullptr, false, false, FL_MENU_DIVIDER},
@@ -91,12 +112,12 @@ bool isActive(const MenuEntry& entry) {
 
 // act() runs an item when it can act; a menu popped up before a think may be answered after it.
 void act(const MenuEntry& entry) {
-    if (isActive(entry)) entry.act(entry.argument);
+    if (entry.act && isActive(entry)) entry.act(entry.argument);
 }
 
 const MenuEntry* findEntry(const char* label) {
     for (const MenuEntry& entry : MENU)
-        if (std::strcmp(entry.label, label) == 0) return &entry;
+        if (entry.label && std::strcmp(entry.label, label) == 0) return &entry;
     return nullptr;
 }
 
@@ -133,6 +154,7 @@ void popUpMenu() {
     Fl_Menu_Item items[MENU_SIZE + 1] = {};  // the last one, all zero, ends the menu
     for (int i = 0; i < MENU_SIZE; ++i) {
         const MenuEntry& entry = MENU[i];
+        if (!entry.label) continue;  // the end of a submenu stays an all-zero item
         Fl_Menu_Item& item = items[i];
         item.text = entry.label;
         item.shortcut_ = entry.keys[0];

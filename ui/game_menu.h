@@ -5,8 +5,9 @@
 //
 //   New game...  Ctrl+N      Copy game   Ctrl+C      Computer plays side 0   Zoom in      Ctrl++ (Ctrl+=)
 //   Open...      Ctrl+O      Paste game  Ctrl+V      Computer plays side 1   Zoom out     Ctrl+-
-//   Save as...   Ctrl+S      Hint        Ctrl+H                              Actual size  Ctrl+0
-//   Resume last game                                                         About, Quit  Ctrl+Q
+//   Save as...   Ctrl+S      Hint        Ctrl+H      Computer player >       Actual size  Ctrl+0
+//   Resume last game                                   Classic, Strong,      About, Quit  Ctrl+Q
+//                                                      Level 1 .. Level 10
 //
 // The items' keys act as the items do, with the rule of the game's keys: a limit field being edited
 // keeps Ctrl+C and Ctrl+V for its text.

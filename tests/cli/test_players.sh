@@ -21,9 +21,16 @@ expect_output engine0-only "$first" "${position[@]}" --engine0 strong search 5
 # think adds the depth completed; with a level it needs no arguments and stays within its depth.
 out=$("$CLI" "${position[@]}" --engine strong think 4)
 printf '%s\n' "$out" | grep -Eqx 'bestmove .* nodes [0-9]+ depth 4' || { echo "FAIL strong think: $out"; failures=$((failures + 1)); }
+# levels: a header, then a line per level whose limits fit the desktop's fields and never shrink.
+levels=$("$CLI" levels)
+[ "$(head -1 <<<"$levels")" = "level depth seconds" ] &&
+  [ "$(tail -n +2 <<<"$levels" | awk 'NF == 3 && $1 == NR && $2 >= d && $2 <= 30 && $3 >= s && $3 >= 1 { d = $2; s = $3; n++ } END { print n }')" = 10 ] ||
+  { echo "FAIL levels:"; echo "$levels"; failures=$((failures + 1)); }
+depth3=$(awk '$1 == 3 { print $2 }' <<<"$levels")
 out=$("$CLI" "${position[@]}" --level 3 think)
-printf '%s\n' "$out" | grep -Eqx 'bestmove [A-P][0-9]+[-x][A-P][0-9]+ score -?[0-9]+ nodes [0-9]+ depth [1-2]' ||
-  { echo "FAIL level think: $out"; failures=$((failures + 1)); }
+completed=$(printf '%s\n' "$out" | sed -nE 's/^bestmove [A-P][0-9]+[-x][A-P][0-9]+ score -?[0-9]+ nodes [0-9]+ depth ([0-9]+)$/\1/p')
+[ -n "$completed" ] && [ "$completed" -ge 1 ] && [ "$completed" -le "$depth3" ] ||
+  { echo "FAIL level think within depth $depth3: $out"; failures=$((failures + 1)); }
 
 # selfplay with a player per side, and analyse with the strong one: every move played replays.
 moves=$("$CLI" --size 7 --setup 4 --engine0 strong --engine1 classic selfplay --depth 2 --check | head -1)
@@ -40,4 +47,5 @@ expect_error level-with-engine   'goes without --engine'              --level 2 
 expect_error hash-range          "--hash: '0'"                        --hash 0 search 3
 expect_error bench-level         'bench takes --engine, not --level'  --level 4 bench
 expect_error think-no-depth      'think needs a depth'                think
+expect_error levels-arguments    'levels takes no arguments'          levels 3
 finish

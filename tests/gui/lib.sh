@@ -496,7 +496,11 @@ gui_expect_position() {
 
 # The menu's items, top to bottom.
 GUI_MENU_ITEMS=("New game..." "Open..." "Save as..." "Resume last game" "Copy game" "Paste game" "Hint"
-    "Computer plays side 0" "Computer plays side 1" "Zoom in" "Zoom out" "Actual size" "About" "Quit")
+    "Computer plays side 0" "Computer plays side 1" "Computer player" "Zoom in" "Zoom out" "Actual size" "About"
+    "Quit")
+# The items of the "Computer player" submenu.
+GUI_PLAYER_ITEMS=("Classic player" "Strong player" "Level 1" "Level 2" "Level 3" "Level 4" "Level 5" "Level 6"
+    "Level 7" "Level 8" "Level 9" "Level 10")
 GUI_MENU=
 
 # gui_launch_in FOLDER [ARGS...]: gui_launch with FOLDER as the program's working folder, where its file
@@ -523,10 +527,12 @@ gui_wait_gone() {
     gui_poll "$GUI_TIMEOUT" gui_window_gone "$1"
 }
 
-# gui_find_menu: prints the program's menu window while one is popped up.
+# gui_find_menu [SHOWN]: prints the program's menu window while one is popped up, other than the window
+# SHOWN (the menu whose submenu is wanted).
 gui_find_menu() {
     local window
     for window in $(xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        [ "$window" = "${1:-}" ] && continue
         xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_MENU && { echo "$window"; return 0; }
     done
     return 1
@@ -550,14 +556,18 @@ gui_open_menu() {
     return 1
 }
 
-# gui_menu_row LABEL: prints "TOP HEIGHT" of the item's row in the menu window, whose rows are equal.
+# gui_menu_row LABEL [MENU ITEMS...]: prints "TOP HEIGHT" of the item's row in the menu window (GUI_MENU
+# with GUI_MENU_ITEMS unless given), whose rows are equal.
 gui_menu_row() {
-    local i count=${#GUI_MENU_ITEMS[@]} height
-    height=$(gui_window_size "$GUI_MENU" | cut -dx -f2)
+    local label=$1 menu=${2:-$GUI_MENU} i height
+    local items=("${GUI_MENU_ITEMS[@]}")
+    [ $# -gt 2 ] && items=("${@:3}")
+    local count=${#items[@]}
+    height=$(gui_window_size "$menu" | cut -dx -f2)
     for (( i = 0; i < count; i++ )); do
-        [ "${GUI_MENU_ITEMS[$i]}" = "$1" ] && { echo "$(( i * height / count )) $(( height / count ))"; return 0; }
+        [ "${items[$i]}" = "$label" ] && { echo "$(( i * height / count )) $(( height / count ))"; return 0; }
     done
-    echo "no menu item '$1'" >&2
+    echo "no menu item '$label'" >&2
     return 1
 }
 
@@ -567,6 +577,22 @@ gui_pick() {
     local row
     row=($(gui_menu_row "$1")) || return 1
     xdotool mousemove --window "$GUI_MENU" 30 $(( row[0] + row[1] / 2 )) click 1
+    gui_wait_gone "$GUI_MENU" && xdotool mousemove 0 0
+}
+
+# gui_pick_player LABEL: in the menu popped up, points at "Computer player", waits for its submenu and
+# clicks the item LABEL there (one of GUI_PLAYER_ITEMS); the pointer then rests in the screen's corner.
+gui_pick_player() {
+    local row submenu= i
+    row=($(gui_menu_row "Computer player")) || return 1
+    xdotool mousemove --window "$GUI_MENU" 30 $(( row[0] + row[1] / 2 ))
+    for (( i = 0; i < GUI_TIMEOUT * 20; i++ )); do
+        submenu=$(gui_find_menu "$GUI_MENU") && break
+        sleep 0.05
+    done
+    [ -n "$submenu" ] || return 1
+    row=($(gui_menu_row "$1" "$submenu" "${GUI_PLAYER_ITEMS[@]}")) || return 1
+    xdotool mousemove --window "$submenu" 30 $(( row[0] + row[1] / 2 )) click 1
     gui_wait_gone "$GUI_MENU" && xdotool mousemove 0 0
 }
 

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "search/player.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/auto_play.h"
 #include "ui/game_events.h"
@@ -43,6 +44,7 @@ protected:
     void TearDown() override {
         setComputerPlays(0, false);
         setComputerPlays(1, false);
+        chooseEngine(Engine::Classic);  // the window's default player, for the tests that follow
         removeGameListeners();
         windowMenuHandler = nullptr;
         // The images of zoom 1 again, and the light samples that other suites of this binary render with.

@@ -5,14 +5,16 @@
 
 #include "tests/ui/desktop_fixture.h"
 #include "ui/board_view.h"
+#include "ui/player_choice.h"
 #include "ui/zoom.h"
 
 namespace {
 
-const char* const ITEMS[] = {"New game...", "Open...",    "Save as...",           "Resume last game",
-                             "Copy game",   "Paste game", "Hint",                 "Computer plays side 0",
-                             "Computer plays side 1",     "Zoom in",              "Zoom out",
-                             "Actual size", "About",      "Quit"};
+const char* const ITEMS[] = {"New game...",      "Open...",           "Save as...", "Resume last game",
+                             "Copy game",        "Paste game",        "Hint",       "Computer plays side 0",
+                             "Computer plays side 1", "Computer player", "Classic player", "Strong player",
+                             "Level 1",          "Level 10",          "Zoom in",    "Zoom out",
+                             "Actual size",      "About",             "Quit"};
 
 std::string activeItems() {
     std::string active;
@@ -25,7 +27,8 @@ TEST_F(DesktopTest, ItemsThatCannotActAreInactive) {
     startGame(8, 3, {"B1-B3"});
     EXPECT_EQ(activeItems(),
               "New game..., Open..., Save as..., Resume last game, Copy game, Paste game, Hint, Computer plays side 0, "
-              "Computer plays side 1, Zoom in, About, Quit");
+              "Computer plays side 1, Computer player, Classic player, Strong player, Level 1, Level 10, Zoom in, About, "
+              "Quit");
     thinking = true;
     EXPECT_EQ(activeItems(), "Computer plays side 0, Computer plays side 1, Quit");
     thinking = false;
@@ -78,6 +81,38 @@ TEST_F(DesktopTest, TheItemsKeysActAsTheItems) {
     thinking = true;
     EXPECT_EQ(key('=', FL_CTRL, "="), 1);
     EXPECT_EQ(windowZoom(), 1);
+    thinking = false;
+}
+
+// The computer player is one choice among the classic player, the strong one and the ten levels: the
+// radio item of the choice is on, and a level puts its own limits into the fields.
+TEST_F(DesktopTest, TheComputerPlayerIsOneRadioChoiceAndALevelFillsTheLimits) {
+    startGame(8, 3);
+    auto chosen = [] {
+        std::string on;
+        for (const char* item : {"Classic player", "Strong player", "Level 1", "Level 2", "Level 9", "Level 10"})
+            if (menuItemChecked(item)) on += std::string(on.empty() ? "" : ", ") + item;
+        return on;
+    };
+    EXPECT_EQ(chosen(), "Classic player") << "the default";
+    typeLimits(7, 3);
+    choosePlayerEngine(Engine::Strong);
+    EXPECT_EQ(chosen(), "Strong player");
+    EXPECT_EQ(maxDepthInput->value(), 7) << "an engine leaves the limits as typed";
+    EXPECT_EQ(maxTimeInput->value(), 3);
+    for (int level : {1, 2, 9, 10}) {
+        SCOPED_TRACE(level);
+        choosePlayerLevel(level);
+        EXPECT_EQ(chosen(), "Level " + std::to_string(level));
+        EXPECT_EQ(maxDepthInput->value(), levelLimits(level).depth);
+        EXPECT_EQ(maxTimeInput->value(), levelLimits(level).seconds);
+        for (int side = 0; side < 2; ++side) EXPECT_EQ(players[side].engine, Engine::Strong);
+    }
+    choosePlayerEngine(Engine::Classic);
+    EXPECT_EQ(chosen(), "Classic player");
+    thinking = true;
+    EXPECT_FALSE(menuItemActive("Computer player")) << "no other player while the computer thinks";
+    EXPECT_FALSE(menuItemActive("Level 3"));
     thinking = false;
 }
 
