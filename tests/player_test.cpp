@@ -9,6 +9,7 @@
 #include "search/search.h"
 #include "search/think.h"
 #include "strong/strong_think.h"
+#include "player_fixture.h"
 #include "test_support.h"
 
 using testing_support::Game;
@@ -17,18 +18,7 @@ using testing_support::setUpGame;
 
 namespace {
 
-class Players : public ::testing::Test {
-  protected:
-    void SetUp() override { reset(); }
-    void TearDown() override { reset(); }
-    static void reset() {
-        chooseEngine(Engine::Classic);
-        resetToolkitHooks();
-        searchState = SearchState{};
-        setStrongTableMegabytes(4);
-        strongNewGame();
-    }
-};
+class Players : public PlayerFixture {};
 
 TEST_F(Players, EveryLevelsLimitsFitTheWindowsFieldsAndGrowWithTheLevel) {
     LevelLimits previous{0, 0};

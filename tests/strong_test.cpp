@@ -17,6 +17,7 @@
 #include "search/think.h"
 #include "strong/strong_search.h"
 #include "strong/strong_think.h"
+#include "player_fixture.h"
 #include "test_support.h"
 
 using testing_support::diffPositions;
@@ -27,19 +28,7 @@ using testing_support::setUpGame;
 
 namespace {
 
-// Every test starts with classic players on both sides and the do-nothing toolkit, and leaves them so.
-class Strong : public ::testing::Test {
-  protected:
-    void SetUp() override { reset(); }
-    void TearDown() override { reset(); }
-    static void reset() {
-        chooseEngine(Engine::Classic);
-        resetToolkitHooks();
-        searchState = SearchState{};
-        setStrongTableMegabytes(4);
-        strongNewGame();
-    }
-};
+class Strong : public PlayerFixture {};
 
 // strongSearch() runs a fixed-depth think of the strong player and checks that it left the position
 // as it found it.
