@@ -32,6 +32,27 @@ expect_error() {
   fi
 }
 
+# check_bench NAME OUTPUT TOTAL_LABEL TOTAL COUNT_WORD RATE_LABEL KNOWN_CASE: a bench's output has the
+# fingerprint TOTAL on its "TOTAL_LABEL: " line, the case line KNOWN_CASE (its result part, up to the
+# count), at least ten case lines each followed by its time and rate, and a "RATE_LABEL: " line. Tools
+# read the result part of a case line; the time and the rate follow it.
+check_bench() {
+  local name=$1 out=$2 label=$3 expected=$4 word=$5 rate=$6 known=$7 total cases timed
+  total=$(printf '%s\n' "$out" | sed -n "s/^$label: //p")
+  if [ "$total" != "$expected" ]; then
+    echo "FAIL $name fingerprint: got '$total', expected $expected"; failures=$((failures + 1))
+  fi
+  printf '%s\n' "$out" | awk -v known="$known | " 'index($0, known) == 1 { print substr($0, length(known) + 1) }' |
+    grep -Eqx "[0-9]+\.[0-9]{6} s, [0-9]+ $word/s" ||
+    { echo "FAIL $name: the known case is missing or changed"; failures=$((failures + 1)); }
+  cases=$(printf '%s\n' "$out" | grep -c '^size ')
+  timed=$(printf '%s\n' "$out" | grep -Ec "^size [0-9]+ setup [0-9] depth [0-9]+ moves \"[^\"]*\": bestmove ([A-P][0-9]+[-x][A-P][0-9]+|none) score -?[0-9]+ $word [0-9]+ \\| [0-9]+\\.[0-9]{6} s, [0-9]+ $word/s\$")
+  if [ "$cases" -lt 10 ] || [ "$timed" != "$cases" ]; then
+    echo "FAIL $name: $timed of $cases case lines have the form 'RESULT | T s, R $word/s'"; failures=$((failures + 1))
+  fi
+  printf '%s\n' "$out" | grep -Eq "^$rate: [0-9]+\$" || { echo "FAIL $name: no rate line"; failures=$((failures + 1)); }
+}
+
 finish() {
   if [ "$failures" -ne 0 ]; then
     echo "$failures failed"
