@@ -81,7 +81,6 @@ int generateOrdered(OrderedMove* moves, uint16_t tableMove, int ply) {
         const int from = squareNumber(p.row, p.col);
         for (uint32_t dirs = p.moveDirs; dirs != 0; dirs &= dirs - 1) {
             const int d = __builtin_ctz(dirs);
-            const Move m = buildMove(id, d);
             OrderedMove& o = moves[count++];
             o.piece = static_cast<uint8_t>(id);
             o.direction = static_cast<uint8_t>(d);
@@ -90,6 +89,7 @@ int generateOrdered(OrderedMove* moves, uint16_t tableMove, int ply) {
             else if (o.key == killer0) o.order = FIRST_KILLER_ORDER;
             else if (o.key == killer1) o.order = SECOND_KILLER_ORDER;
             else {
+                const Move m = buildMove(id, d);  // only the ordinary moves need their target
                 const int32_t progress = fromDistance - distanceTimesCount(centre, m.toRow, m.toCol);
                 o.order = tables.history[side][from][squareNumber(m.toRow, m.toCol)] +
                           CENTRE_WEIGHT * progress / centre.count;
