@@ -35,3 +35,11 @@ inline void takeBackMove(const Move& m) {
 
 // buildMove() fills the fields of piece id's move in direction d from the current position.
 Move buildMove(int id, int d);
+
+// A line of moves from a position, each legal in the position that the ones before it leave: the
+// line a search expects. MAX_VARIATION is the deepest a search goes.
+constexpr int MAX_VARIATION = 128;
+struct Variation {
+    Move moves[MAX_VARIATION];
+    int32_t length;
+};

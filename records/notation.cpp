@@ -70,3 +70,9 @@ std::string findLegalMove(const MoveText& t, Move& m) {
     }
     return "not a legal move in this position";
 }
+
+std::string variationText(const Variation& line) {
+    std::string text;
+    for (int i = 0; i < line.length; ++i) text += " " + moveText(line.moves[i]);
+    return text;
+}

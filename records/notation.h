@@ -9,6 +9,9 @@
 std::string squareText(int row, int col);
 std::string moveText(const Move& m);
 
+// variationText() writes the moves of a line, each after a blank: " B1-B3 H7-G6".
+std::string variationText(const Variation& line);
+
 // formatProgress() writes the exploring text of root move number n: " 3: B1-B3", "12: C10xE12".
 // out must hold 16 characters; the text has at most 11 for n <= 99.
 void formatProgress(char* out, int n, const Move& m);

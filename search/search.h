@@ -15,9 +15,11 @@ struct SearchState {
     Move bestMove;          // the root's choice; its score is the searched value
     int32_t depthLimit[2];
     double timeLimit[2];
-    // What the strong player's last think did: positions visited and the depth it completed.
+    // What the strong player's last think did: positions visited, the depth it completed and the line
+    // it expects, starting with bestMove (the classic player keeps no line: length 0).
     uint64_t nodeCount;
     int32_t depthReached;
+    Variation variation;
 };
 
 extern SearchState searchState;

@@ -160,6 +160,7 @@ bool thinkStrong(int side, int32_t depthLimit) {
     searchState.bestMove = result.found ? result.move : NO_MOVE;
     searchState.nodeCount = result.nodes;
     searchState.depthReached = result.depth;
+    searchState.variation = result.variation;
     return result.found;
 }
 
@@ -167,6 +168,7 @@ bool thinkStrong(int side, int32_t depthLimit) {
 
 bool think() {
     const int side = game.sideToMove;
+    searchState.variation.length = 0;
     searchState.stopRequested = 0;
     game.evaluationCount = 0;
     // The search needs at least one ply; a smaller typed limit means one.

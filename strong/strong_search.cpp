@@ -12,6 +12,7 @@
 #include "timing/time_use.h"
 
 StrongSearch strongSearch;
+Variation rootVariation;
 
 namespace {
 
@@ -45,6 +46,22 @@ constexpr uint64_t EVENT_NODES = 8192;
 
 // The moves of every ply of the current line.
 OrderedMove moveStack[STRONG_MAX_PLY][MAX_MOVES];
+
+// The best line found below each node of the current line, the triangular table of the principal
+// variation: lineBelow[ply] starts with the best move of the node at `ply` and goes on with the line
+// of the node after it. Only nodes of the principal variation extend their line; every node starts
+// with an empty one, so that a line never carries moves of another position.
+Variation lineBelow[STRONG_MAX_PLY + 1];
+
+// extendLine() makes the line of the node at `ply` its move m followed by the line below m.
+inline void extendLine(int ply, const Move& m) {
+    Variation& line = lineBelow[ply];
+    const Variation& below = lineBelow[ply + 1];
+    line.moves[0] = m;
+    const int length = std::min<int>(below.length, MAX_VARIATION - 1);
+    std::copy(below.moves, below.moves + length, line.moves + 1);
+    line.length = length + 1;
+}
 
 // lateMoveReductions.plies[d][i]: how many plies less move number i (from 0) at depth d is first
 // searched, 0.5 + ln(d) ln(i) / 2.25 rounded down.
@@ -129,6 +146,7 @@ int lateMoveReduction(const OrderedMove& o, int i, int depth, int ply, bool pvNo
 //  6. The result goes into the table; a side without a legal move is worth 0, as the game can go no
 //     further.
 int32_t alphaBeta(int depth, int32_t alpha, int32_t beta, int ply, bool nullMoveAllowed) {
+    lineBelow[ply].length = 0;
     if (const int32_t decided = decidedValue(ply)) return decided;
     ++strongSearch.nodes;
     if (strongSearch.nodes % POLL_NODES == 0) poll();
@@ -200,6 +218,7 @@ int32_t alphaBeta(int depth, int32_t alpha, int32_t beta, int ply, bool nullMove
             if (v > alpha) {
                 alpha = v;
                 bestKey = o.key;
+                if (pvNode) extendLine(ply, m);
                 if (v >= beta) {
                     rewardCutoff(moves, i, depth, ply);
                     break;
@@ -210,6 +229,11 @@ int32_t alphaBeta(int depth, int32_t alpha, int32_t beta, int ply, bool nullMove
     const Bound bound = best >= beta ? BOUND_LOWER : best > alphaAtStart ? BOUND_EXACT : BOUND_UPPER;
     if (useTable) storeTable(*strongSearch.table, key, scoreToTable(best, ply), evaluation, bestKey, depth, bound);
     return best;
+}
+
+void startVariation(const Move& first) {
+    rootVariation.moves[0] = first;
+    rootVariation.length = 1;
 }
 
 int32_t searchRoot(RootMove* moves, int count, int depth, int32_t alpha, int32_t beta, bool progress) {
@@ -231,6 +255,8 @@ int32_t searchRoot(RootMove* moves, int count, int depth, int32_t alpha, int32_t
             if (v > alpha) {
                 alpha = v;
                 std::rotate(moves, moves + i, moves + i + 1);  // the best so far leads
+                extendLine(0, m);
+                rootVariation = lineBelow[0];
                 if (v >= beta) break;
             }
         }

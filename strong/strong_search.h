@@ -35,9 +35,17 @@ struct RootMove {
     int32_t score;
 };
 
+static_assert(MAX_VARIATION >= STRONG_MAX_PLY, "a variation holds the deepest line of a search");
+
+// rootVariation is the line the search expects from the root: the front root move, then the replies
+// that the search found best below it, as far as it followed them. searchRoot() keeps it whenever a
+// new move comes to the front; startVariation() makes it the line of one move.
+extern Variation rootVariation;
+void startVariation(const Move& first);
+
 // searchRoot() searches the root moves to `depth` plies within (alpha, beta), best first, and moves
-// the best one to the front as soon as it is found. Returns the best value, fail-soft. `progress`
-// reports each root move to the toolkit as it is searched.
+// the best one to the front as soon as it is found, with its line into rootVariation. Returns the
+// best value, fail-soft. `progress` reports each root move to the toolkit as it is searched.
 int32_t searchRoot(RootMove* moves, int count, int depth, int32_t alpha, int32_t beta, bool progress);
 
 // searchRootNoisy() values every root move within `margin` of the best exactly, for a choice among

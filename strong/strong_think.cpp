@@ -122,12 +122,13 @@ StrongResult strongThink(const StrongRequest& request) {
     startThinkClock(timed ? request.seconds : 0);
     strongSearch = {&table, request.stopFlag, 0, false, false};
 
-    StrongResult result{false, {}, 0, 0};
+    StrongResult result{};
     RootMove* roots = strong.rootMoves;
     const int count = rootMovesInOrder(roots);
     if (count == 0) return result;
     result.found = true;
     result.move = roots[0].move;
+    startVariation(roots[0].move);
 
     const int depthLimit = std::min<int>(request.depthLimit, STRONG_MAX_PLY - 1);
     int32_t value = 0;
@@ -141,18 +142,28 @@ StrongResult strongThink(const StrongRequest& request) {
         if (strongSearch.stopped) break;
         value = v;
         result.depth = depth;
-        if (request.noise > 0) sortByScore(roots, count);
+        if (request.noise > 0) {
+            sortByScore(roots, count);
+            startVariation(roots[0].move);
+        }
         previousSeconds = lastSeconds;
         lastSeconds = thinkSeconds() - started;
+        if (request.onIteration)
+            request.onIteration({depth, value, strongSearch.nodes, thinkSeconds(), &rootVariation});
         if (isResolved(value, depth) || (timed && count == 1)) break;
         if (timed && !canStartIteration(lastSeconds, previousSeconds)) break;
     }
-    if (request.noise > 0) chooseWithNoise(roots, count, request.noise, request.seed);
+    if (request.noise > 0) {
+        chooseWithNoise(roots, count, request.noise, request.seed);
+        startVariation(roots[0].move);
+    }
     // After a stopped iteration the front move is the best of that iteration's completed searches,
-    // which began with the last iteration's best.
+    // which began with the last iteration's best, and the line is that move's.
     result.move = roots[0].move;
     result.move.score = roots[0].score;
     result.nodes = strongSearch.nodes;
+    result.variation = rootVariation;
+    result.variation.moves[0] = result.move;
     return result;
 }
 

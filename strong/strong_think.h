@@ -8,20 +8,32 @@
 
 #include "position/move.h"
 
+// What a think has found when an iteration of its deepening completes.
+struct StrongIteration {
+    int32_t depth;               // of the iteration
+    int32_t score;               // of the best move, for the side to move
+    uint64_t nodes;              // positions visited since the think began
+    double seconds;              // since the think began
+    const Variation* variation;  // the line expected, starting with the best move
+};
+
 struct StrongRequest {
     int32_t depthLimit;       // plies, 1 or more
-    double seconds;           // time limit; 0 or less: a fixed-depth search, reproducible
+    double seconds;           // time limit; 0 or less: a fixed-depth search, reproducible; infinity: none
     int32_t noise;            // 0, or the largest random amount added to a root move's value
     uint64_t seed;            // of that noise, with the position
     const uint8_t* stopFlag;  // set from outside to stop the think (the time-out)
     bool progress;            // report the root move and the depth to the toolkit
+    // Called after every completed iteration, when not null, with the position as the think found it.
+    void (*onIteration)(const StrongIteration& iteration) = nullptr;
 };
 
 struct StrongResult {
-    bool found;      // false when the side to move has no legal move
-    Move move;       // its score is the value found for it
-    uint64_t nodes;  // positions visited
-    int32_t depth;   // of the last completed iteration
+    bool found;          // false when the side to move has no legal move
+    Move move;           // its score is the value found for it
+    uint64_t nodes;      // positions visited
+    int32_t depth;       // of the last completed iteration
+    Variation variation; // the line expected, starting with `move`; empty when nothing was found
 };
 
 // strongThink() chooses a move for the side to move. A fixed-depth think (no time limit) starts from

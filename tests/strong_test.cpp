@@ -157,6 +157,74 @@ TEST_F(Strong, FixedDepthResultIsTheSameOnEveryRun) {
     }
 }
 
+// isLegalLine() plays the line from the position, each move found among the legal moves of the side
+// to move, and takes it back; it tells whether every move was legal there and the game went on.
+bool isLegalLine(const Variation& line, std::string& why) {
+    std::vector<Move> played;
+    bool legal = true;
+    for (int i = 0; i < line.length && legal; ++i) {
+        legal = winner() < 0;
+        bool found = false;
+        for (const Move& m : legalMoves()) found = found || sameMove(m, line.moves[i]);
+        legal = legal && found;
+        if (!legal) why = "move " + std::to_string(i + 1) + " " + moveText(line.moves[i]) + " is not legal";
+        else {
+            playMove(line.moves[i]);
+            played.push_back(line.moves[i]);
+        }
+    }
+    for (auto m = played.rbegin(); m != played.rend(); ++m) takeBackMove(*m);
+    return legal;
+}
+
+// The expected line of every completed iteration, as the think reports it.
+std::vector<StrongIteration> iterations;
+std::vector<Variation> iterationLines;
+
+void recordIteration(const StrongIteration& it) {
+    iterations.push_back(it);
+    iterationLines.push_back(*it.variation);
+}
+
+// The principal variation is a legal line from the position whose first move is the move chosen, no
+// longer than the depth searched; each iteration reports one, in order of depth, the last one the
+// think's own.
+TEST_F(Strong, PrincipalVariationIsALegalLineStartingWithTheBestMove) {
+    const Game games[] = {{8, 3, {"F1-D3", "H7-H1", "C8-C6", "A2-C4"}}, {6, 4, {}}, {12, 5, {"C1xA3", "L10xJ12"}},
+                          {5, 3, {"B5-D3", "A3xD3", "C5xE3"}}};
+    for (const Game& g : games) {
+        ASSERT_EQ(setUpGame(g.size, g.setup, g.moves), "");
+        const GameState saved = game;
+        const uint8_t stop = 0;
+        iterations.clear();
+        iterationLines.clear();
+        StrongRequest request{7, 0, 0, 0, &stop, false};
+        request.onIteration = recordIteration;
+        const StrongResult result = strongThink(request);
+        ASSERT_TRUE(result.found);
+        EXPECT_EQ(diffPositions(saved, game), "");
+        SCOPED_TRACE("size " + std::to_string(g.size) + " after " + std::to_string(g.moves.size()) + " moves");
+        ASSERT_GE(result.variation.length, 1);
+        EXPECT_LE(result.variation.length, result.depth);
+        EXPECT_TRUE(sameMove(result.variation.moves[0], result.move));
+        std::string why;
+        EXPECT_TRUE(isLegalLine(result.variation, why)) << why;
+        // A line that is not cut short by the end of the game reaches the depth searched.
+        if (isOrdinaryScore(result.move.score)) {
+            EXPECT_EQ(result.variation.length, result.depth);
+        }
+
+        ASSERT_EQ(static_cast<int>(iterations.size()), result.depth);
+        for (size_t i = 0; i < iterations.size(); ++i) {
+            EXPECT_EQ(iterations[i].depth, static_cast<int>(i) + 1);
+            EXPECT_TRUE(isLegalLine(iterationLines[i], why)) << "depth " << i + 1 << ": " << why;
+        }
+        EXPECT_TRUE(sameMove(iterationLines.back().moves[0], result.move));
+        EXPECT_EQ(iterations.back().score, result.move.score);
+        EXPECT_EQ(iterations.back().nodes, result.nodes);
+    }
+}
+
 // A think stopped before it starts still finishes its first iteration and plays a legal move; the
 // stop flag set at once is the think's time-out of the desktop.
 TEST_F(Strong, StoppedThinkPlaysALegalMoveOfTheFirstIteration) {

@@ -72,7 +72,7 @@ int printThinkResult(bool found, bool withDepth) {
     }
     std::printf("bestmove %s score %d nodes %" PRIu64, moveText(m).c_str(), m.score, searchState.nodeCount);
     if (withDepth) std::printf(" depth %d", static_cast<int>(searchState.depthReached));
-    std::printf("\n");
+    std::printf(" pv%s\n", variationText(searchState.variation).c_str());
     return 0;
 }
 

@@ -4,11 +4,15 @@ set -u
 source "$(dirname "$0")/lib.sh"
 position=(--moves "F1-D3 H7-H1 C8-C6 A2-C4")
 
-# The strong player's fixed-depth search names the positions it visited, the same on every run and
-# whatever the size of its table.
+# The strong player's fixed-depth search names the positions it visited and the line it expects, the
+# same on every run and whatever the size of its table. The line starts with the best move and plays
+# on from the position.
+move='[A-P][0-9]+[-x][A-P][0-9]+'
 first=$("$CLI" "${position[@]}" --engine strong search 5)
-printf '%s\n' "$first" | grep -Eqx 'bestmove [A-P][0-9]+[-x][A-P][0-9]+ score -?[0-9]+ nodes [0-9]+' ||
+printf '%s\n' "$first" | grep -Eqx "bestmove ($move) score -?[0-9]+ nodes [0-9]+ pv \\1( $move){4}" ||
   { echo "FAIL strong search form: $first"; failures=$((failures + 1)); }
+"$CLI" --moves "F1-D3 H7-H1 C8-C6 A2-C4 ${first#* pv }" show >/dev/null ||
+  { echo "FAIL strong search line does not replay: $first"; failures=$((failures + 1)); }
 expect_output strong-search-again "$first" "${position[@]}" --engine strong search 5
 expect_output strong-search-hash "$first" "${position[@]}" --engine strong --hash 1 search 5
 # The classic player stays the default.
@@ -20,7 +24,8 @@ expect_output engine0-only "$first" "${position[@]}" --engine0 strong search 5
 
 # think adds the depth completed; with a level it needs no arguments and stays within its depth.
 out=$("$CLI" "${position[@]}" --engine strong think 4)
-printf '%s\n' "$out" | grep -Eqx 'bestmove .* nodes [0-9]+ depth 4' || { echo "FAIL strong think: $out"; failures=$((failures + 1)); }
+printf '%s\n' "$out" | grep -Eqx "bestmove ($move) score -?[0-9]+ nodes [0-9]+ depth 4 pv \\1( $move){3}" ||
+  { echo "FAIL strong think: $out"; failures=$((failures + 1)); }
 # levels: a header, then a line per level whose limits fit the desktop's fields and never shrink.
 levels=$("$CLI" levels)
 [ "$(head -1 <<<"$levels")" = "level depth seconds" ] &&
@@ -28,7 +33,7 @@ levels=$("$CLI" levels)
   { echo "FAIL levels:"; echo "$levels"; failures=$((failures + 1)); }
 depth3=$(awk '$1 == 3 { print $2 }' <<<"$levels")
 out=$("$CLI" "${position[@]}" --level 3 think)
-completed=$(printf '%s\n' "$out" | sed -nE 's/^bestmove [A-P][0-9]+[-x][A-P][0-9]+ score -?[0-9]+ nodes [0-9]+ depth ([0-9]+)$/\1/p')
+completed=$(printf '%s\n' "$out" | sed -nE 's/^bestmove [A-P][0-9]+[-x][A-P][0-9]+ score -?[0-9]+ nodes [0-9]+ depth ([0-9]+) pv .*$/\1/p')
 [ -n "$completed" ] && [ "$completed" -ge 1 ] && [ "$completed" -le "$depth3" ] ||
   { echo "FAIL level think within depth $depth3: $out"; failures=$((failures + 1)); }
 
