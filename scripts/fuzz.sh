@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the four libFuzzer targets with clang (address and undefined-behaviour sanitizers) in
+# Builds the five libFuzzer targets with clang (address and undefined-behaviour sanitizers) in
 # build-fuzz/ and runs each for a quarter of SECONDS (default 60) from a copy of its committed seed
 # corpus in tests/fuzz/corpus/. New inputs go to a temporary directory, never into the repository.
 # Exits non-zero on any crash, sanitizer report or failed check; the input that failed is kept
@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 total=${1:-60}
-targets=(cli history record strong)
+targets=(cli history record strong protocol)
 if ! [[ $total =~ ^[0-9]+$ ]] || [ "$total" -lt ${#targets[@]} ]; then
     echo "usage: scripts/fuzz.sh [SECONDS]   (a whole number, at least ${#targets[@]})" >&2
     exit 2

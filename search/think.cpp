@@ -13,6 +13,8 @@
 
 namespace {
 
+void (*iterationListener)(const StrongIteration&) = nullptr;
+
 // The first iteration of the timed mode searches 3 plies; every further one 2 more.
 constexpr int32_t FIRST_ITERATION_DEPTH = 3;
 constexpr int32_t ITERATION_STEP = 2;
@@ -151,8 +153,8 @@ bool thinkStrong(int side, int32_t depthLimit) {
         toolkit.armThinkTimeout(seconds);
         toolkit.showProgress();
     }
-    const StrongResult result =
-        strongThink({depthLimit, seconds, player.noise, player.seed, &searchState.stopRequested, timed});
+    const StrongResult result = strongThink(
+        {depthLimit, seconds, player.noise, player.seed, &searchState.stopRequested, timed, iterationListener});
     if (timed) {
         toolkit.cancelThinkTimeout();
         toolkit.hideProgress();
@@ -177,6 +179,8 @@ bool think() {
     if (searchState.timeLimit[side] > 0) return thinkTimed(side, depthLimit);
     return thinkFixedDepth(depthLimit);
 }
+
+void setIterationListener(void (*listener)(const StrongIteration& iteration)) { iterationListener = listener; }
 
 void onThinkTimeout() { searchState.stopRequested = 1; }
 

@@ -5,6 +5,7 @@
 
 #include "position/move.h"
 #include "records/notation.h"  // formatProgress(), the exploring text of both players
+#include "strong/strong_think.h"
 
 // A root move skipped by an iteration's budget loses this much from its queue score.
 constexpr int32_t UNSEARCHED_PENALTY = 8388608;
@@ -14,6 +15,10 @@ constexpr int32_t UNSEARCHED_PENALTY = 8388608;
 // to NO_MOVE, when the side to move has no legal move: then nothing may be played. The player that
 // chooses is players[side] (search/player.h): the classic one unless another was chosen.
 bool think();
+
+// setIterationListener() names the function that hears of every iteration the strong player
+// completes in think(), with the line it expects (the engine protocol's info lines); null: none.
+void setIterationListener(void (*listener)(const StrongIteration& iteration));
 
 // onThinkTimeout() is the one-shot time-out's handler: it only sets stopRequested.
 void onThinkTimeout();

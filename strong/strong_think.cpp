@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <unistd.h>
+
 #include "position/game_state.h"
 #include "position/position_key.h"
 #include "strong/move_picker.h"
@@ -17,9 +19,19 @@ namespace {
 constexpr int ASPIRATION_MIN_DEPTH = 4;
 constexpr int32_t ASPIRATION_WINDOW = DISTANCE_WEIGHT / 2;
 
+// tableCeiling() is the most megabytes a side's table gets: a quarter of the machine's memory, so
+// that two tables never take more than half of it, whatever was asked.
+int tableCeiling() {
+    const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0) return MAX_TABLE_MEGABYTES;
+    const long long quarter = static_cast<long long>(pages) * pageSize / 4 / (1024 * 1024);
+    return static_cast<int>(std::clamp<long long>(quarter, 1, MAX_TABLE_MEGABYTES));
+}
+
 struct StrongPlayer {
     TranspositionTable tables[2];  // one per side
     int tableMegabytes = DEFAULT_TABLE_MEGABYTES;
+    int ceiling = tableCeiling();
     RootMove rootMoves[MAX_MOVES];
     OrderedMove rootOrder[MAX_MOVES];
 };
@@ -175,5 +187,10 @@ void strongNewGame() {
 }
 
 void setStrongTableMegabytes(int megabytes) {
-    strong.tableMegabytes = std::clamp(megabytes, 1, MAX_TABLE_MEGABYTES);
+    strong.tableMegabytes = std::clamp(megabytes, 1, std::min(MAX_TABLE_MEGABYTES, strong.ceiling));
+}
+
+void setStrongTableCeiling(int megabytes) {
+    strong.ceiling = std::clamp(megabytes, 1, MAX_TABLE_MEGABYTES);
+    strong.tableMegabytes = std::min(strong.tableMegabytes, strong.ceiling);
 }

@@ -50,5 +50,8 @@ void prepareStrongThink(int side);
 void strongNewGame();
 
 // setStrongTableMegabytes() sets the size of each side's table, from the next think on (1 to
-// MAX_TABLE_MEGABYTES; DEFAULT_TABLE_MEGABYTES until it is called).
+// MAX_TABLE_MEGABYTES; DEFAULT_TABLE_MEGABYTES until it is called). A size beyond a quarter of the
+// machine's memory is brought down to that: a table the machine cannot hold would end the process.
 void setStrongTableMegabytes(int megabytes);
+// setStrongTableCeiling() lowers that ceiling, for a process that must stay small (a fuzzer).
+void setStrongTableCeiling(int megabytes);

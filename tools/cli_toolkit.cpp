@@ -1,37 +1,25 @@
 #include "tools/cli_toolkit.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 
 #include "position/toolkit.h"
 #include "search/think.h"
+#include "timing/deadline.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-bool armed = false;
-Clock::time_point deadline;
+Deadline deadline;
 bool progress = false;
 char exploring[32] = "";
 char atDepth[32] = "";
 
 void checkClock() {
-    if (armed && Clock::now() >= deadline) {
-        armed = false;
-        onThinkTimeout();
-    }
+    if (deadlinePassed(deadline)) onThinkTimeout();
 }
 
-// A limit beyond any session (or none at all, infinity) is never armed.
-void arm(double seconds) {
-    armed = seconds < 1e9;
-    if (!armed) return;
-    deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-}
-
-void disarm() { armed = false; }
+void arm(double seconds) { armDeadline(deadline, seconds); }
+void disarm() { deadline.armed = false; }
 void nothing() {}
 
 // Each text goes out once per change, like an output field that is set and redrawn.

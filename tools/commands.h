@@ -40,3 +40,4 @@ int commandRecord(const CliOptions& options);
 int commandAnalyse(const CliOptions& options);
 int commandMatch(const CliOptions& options);
 int commandLevels(const CliOptions& options);
+int commandEngine(const CliOptions& options);

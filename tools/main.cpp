@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
         {"stats", commandStats},   {"search", commandSearch}, {"think", commandThink},
         {"bench", commandBench},   {"selfplay", commandSelfplay},
         {"record", commandRecord}, {"analyse", commandAnalyse}, {"analyze", commandAnalyse},
-        {"match", commandMatch},   {"levels", commandLevels},
+        {"match", commandMatch},   {"levels", commandLevels}, {"engine", commandEngine},
     };
     if (options.command.empty()) return usageError("no command given (see --help)");
     const auto command = commands.find(options.command);

@@ -12,8 +12,9 @@ out_cli=$here/corpus/cli
 out_history=$here/corpus/history
 out_record=$here/corpus/record
 out_strong=$here/corpus/strong
-rm -rf "$out_cli" "$out_history" "$out_record" "$out_strong"
-mkdir -p "$out_cli" "$out_history" "$out_record" "$out_strong"
+out_protocol=$here/corpus/protocol
+rm -rf "$out_cli" "$out_history" "$out_record" "$out_strong" "$out_protocol"
+mkdir -p "$out_cli" "$out_history" "$out_record" "$out_strong" "$out_protocol"
 
 # cli_case NAME WORD...: one argv word per line, no newline after the last.
 cli_case() {
@@ -176,4 +177,15 @@ for size in 0 2 4 6 8 10 12; do
         printf '%b' "$(sed 's/\([0-9a-f][0-9a-f]\)/\\x\1/g' <<<"$bytes")" >"$out_strong/size-$((size + 4))-mode-$mode"
     done
 done
-echo "wrote $(ls "$out_cli" | wc -l) cli, $(ls "$out_history" | wc -l) history, $(ls "$out_record" | wc -l) record and $(ls "$out_strong" | wc -l) strong inputs"
+# Engine protocol sessions: every command, good and bad values, both players and a level, searches
+# stopped and left to the end of the input.
+protocol_case() { printf '%b' "$2" >"$out_protocol/$1"; }
+protocol_case ready 'isready\nquit\n'
+protocol_case classic-depth 'position size 6 setup 4 moves B1-B3 E1-C3\ngo depth 3\n'
+protocol_case strong-depth 'setoption engine strong\nsetoption hash 2\nposition moves F1-D3 H7-H1\ngo depth 4\nnewgame\n'
+protocol_case movetime 'setoption engine strong\nposition size 10 setup 7\ngo movetime 20\ngo movetime 0\n'
+protocol_case infinite-stop 'setoption engine strong\ngo infinite\nisready\nposition size 5\nstop\ngo depth 2\n'
+protocol_case level 'setoption level 4\nposition size 12 setup 5 moves C1xA3 L10xJ12\ngo depth 9\n'
+protocol_case decided 'position size 5 setup 3 moves B5-D3 A3xD3 C5xE3 A2-C2 D5-C4 A4xD1\ngo depth 2\n'
+protocol_case refusals 'hello\nposition size 3\nposition setup 9\nposition moves B1-B4\nposition sizes\nsetoption speed 3\nsetoption engine fast\nsetoption level 0\ngo\ngo depth 100\ngo movetime -1\nquit now\r\n\t go depth 1 \n'
+echo "wrote $(ls "$out_cli" | wc -l) cli, $(ls "$out_history" | wc -l) history, $(ls "$out_record" | wc -l) record, $(ls "$out_strong" | wc -l) strong and $(ls "$out_protocol" | wc -l) protocol inputs"
