@@ -84,6 +84,32 @@ std::string parseTime(const std::string& option, const std::string& text, double
     return "";
 }
 
+// parseElo() reads an Elo difference of the --sprt test: a number from -2000 to 2000.
+bool parseElo(const std::string& text, double& value) {
+    double magnitude = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!parseSeconds(negative ? text.substr(1) : text, magnitude) || magnitude > 2000) return false;
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+// parseProbability() reads an error rate of the --sprt test, above 0 and below 0.5.
+std::string parseProbability(const std::string& option, const std::string& text, double& value) {
+    if (!parseSeconds(text, value) || value <= 0 || value >= 0.5)
+        return "option " + option + ": '" + text + "' is not a probability above 0 and below 0.5";
+    return "";
+}
+
+// parseSprt() reads the two Elo differences after --sprt at argv[i]: H0's, then H1's, larger.
+std::string parseSprt(int argc, char** argv, int& i, CliOptions& o) {
+    if (i + 2 >= argc) return "option --sprt needs two Elo differences, e.g. --sprt 0 10";
+    const std::string low = argv[++i], high = argv[++i];
+    if (!parseElo(low, o.sprtElo0) || !parseElo(high, o.sprtElo1) || o.sprtElo0 >= o.sprtElo1)
+        return "option --sprt: '" + low + " " + high + "' is not two Elo differences from -2000 to 2000, the first below the second";
+    o.sprtGiven = true;
+    return "";
+}
+
 }  // namespace
 
 std::string parseOptions(int argc, char** argv, CliOptions& o) {
@@ -91,6 +117,11 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             o.help = true;
+            continue;
+        }
+        if (arg == "--sprt") {
+            const std::string error = parseSprt(argc, argv, i, o);
+            if (!error.empty()) return error;
             continue;
         }
         if (arg == "--progress" || arg == "--check") {
@@ -143,6 +174,12 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
             } else if (arg == "--games") {
                 error = parseRanged(arg, value, 1, 1000000, number);
                 o.games = number;
+                o.gamesGiven = true;
+            } else if (arg == "--alpha" || arg == "--beta") {
+                error = parseProbability(arg, value, arg == "--alpha" ? o.sprtAlpha : o.sprtBeta);
+            } else if (arg == "--jobs") {
+                error = parseRanged(arg, value, 1, 64, number);
+                o.jobs = static_cast<int>(number);
             } else if (arg == "--records") {
                 o.recordsDirectory = value;
                 if (value.empty()) error = "option --records: the directory name is empty";

@@ -31,6 +31,11 @@ struct CliOptions : PositionOptions {
     int openingPlies = 2;
     unsigned long seed = 1;
     bool maxMovesGiven = false;
+    bool gamesGiven = false;
+    // match: the sequential test (--sprt ELO0 ELO1, --alpha, --beta) and the processes that play.
+    bool sprtGiven = false;
+    double sprtElo0 = 0, sprtElo1 = 0, sprtAlpha = 0.05, sprtBeta = 0.05;
+    int jobs = 1;
     bool help = false;
 };
 
