@@ -22,30 +22,10 @@ runs=${2:-5}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || usage
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-commit=$(git -C "$root" rev-parse --verify --quiet "$rev^{commit}") || { echo "$0: unknown revision '$rev'" >&2; exit 2; }
-
+source "$root/scripts/two-builds.sh"
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/bench-compare.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
-
-echo "== sources: $rev ($(git -C "$root" log -1 --format='%h %s' "$commit")) and the working tree"
-mkdir -p "$tmp/old" "$tmp/new"
-git -C "$root" archive "$commit" | tar -x -C "$tmp/old"
-# The working tree: tracked files as they are now, plus new files that git does not ignore.
-(cd "$root" && git ls-files -z --cached --others --exclude-standard |
-    while IFS= read -r -d '' f; do [ -f "$f" ] && printf '%s\0' "$f"; done |
-    tar --null -T - -c) | tar -x -C "$tmp/new"
-
-generator=()
-command -v ninja >/dev/null && generator=(-G Ninja)
-build() {
-    echo "== building $1 (Release)"
-    cmake -S "$tmp/$1" -B "$tmp/$1/build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
-        -DTARNWICK_DESKTOP=OFF -DTARNWICK_TESTS=OFF >"$tmp/$1.log" 2>&1 &&
-        cmake --build "$tmp/$1/build" --target tarnwick-cli -j "$(nproc)" >>"$tmp/$1.log" 2>&1 ||
-        { cat "$tmp/$1.log" >&2; echo "$0: the build of $1 failed" >&2; exit 1; }
-}
-build old
-build new
+two_builds "$root" "$rev" "$tmp"
 cli_old="$tmp/old/build/tarnwick-cli"
 cli_new="$tmp/new/build/tarnwick-cli"
 
