@@ -46,6 +46,14 @@ Session session;
 
 void answer(const std::string& line) { session.channel->answer(line); }
 
+// prepareTables() makes both sides' tables of the strong player while no clock runs, so that the
+// first search of a side does not spend its time on them.
+void prepareTables() {
+    if (players[0].engine != Engine::Strong && players[1].engine != Engine::Strong) return;
+    prepareStrongThink(0);
+    prepareStrongThink(1);
+}
+
 void refuse(const std::string& reason) { answer("error: " + reason); }
 
 std::vector<std::string> wordsOf(const std::string& line) {
@@ -153,13 +161,16 @@ void takeSetoption(const std::vector<std::string>& words) {
         if (!parseEngine(text, engine)) return refuse("setoption engine: '" + text + "' is not an engine (classic or strong)");
         chooseEngine(engine);
         session.level = 0;
+        prepareTables();
     } else if (name == "level") {
         if (!wholeNumberIn("setoption level", text, MIN_LEVEL, MAX_LEVEL, value, reason)) return refuse(reason);
         applyLevel(static_cast<int>(value));
         session.level = static_cast<int>(value);
+        prepareTables();
     } else if (name == "hash") {
         if (!wholeNumberIn("setoption hash", text, 1, MAX_TABLE_MEGABYTES, value, reason)) return refuse(reason);
         setStrongTableMegabytes(static_cast<int>(value));
+        prepareTables();
     } else {
         refuse("setoption: '" + name + "' is not an option (engine, level or hash)");
     }
@@ -219,7 +230,10 @@ bool take(const std::string& line) {
     const bool alone = words.size() == 1;
     if (command == "quit" && alone) return false;
     if (command == "isready" && alone) answer("readyok");
-    else if (command == "newgame" && alone) strongNewGame();
+    else if (command == "newgame" && alone) {
+        prepareTables();
+        strongNewGame();
+    }
     else if (command == "stop" && alone) {
         // Nothing to stop: a stop that crossed the bestmove on its way is no mistake.
     } else if (command == "position") takePosition(words);
@@ -254,6 +268,7 @@ int runEngineSession(const ProtocolChannel& channel) {
     session = Session{};
     session.channel = &channel;
     setUpGame(session.position);
+    prepareTables();
     std::string line;
     while (nextCommand(line) && take(line)) {
     }

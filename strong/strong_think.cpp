@@ -144,10 +144,8 @@ StrongResult strongThink(const StrongRequest& request) {
 
     const int depthLimit = std::min<int>(request.depthLimit, STRONG_MAX_PLY - 1);
     int32_t value = 0;
-    double lastSeconds = 0, previousSeconds = 0;
     for (int depth = 1; depth <= depthLimit; ++depth) {
         if (depth > 1 && (*request.stopFlag || pastHardLimit())) break;
-        const double started = thinkSeconds();
         const int32_t v = request.noise > 0 ? searchRootNoisy(roots, count, depth, request.noise)
                                             : searchAspirated(roots, count, depth, value, request.progress);
         strongSearch.mayStop = true;
@@ -158,12 +156,10 @@ StrongResult strongThink(const StrongRequest& request) {
             sortByScore(roots, count);
             startVariation(roots[0].move);
         }
-        previousSeconds = lastSeconds;
-        lastSeconds = thinkSeconds() - started;
         if (request.onIteration)
             request.onIteration({depth, value, strongSearch.nodes, thinkSeconds(), &rootVariation});
         if (isResolved(value, depth) || (timed && count == 1)) break;
-        if (timed && !canStartIteration(lastSeconds, previousSeconds)) break;
+        if (timed && !canStartIteration()) break;
     }
     if (request.noise > 0) {
         chooseWithNoise(roots, count, request.noise, request.seed);

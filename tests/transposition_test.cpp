@@ -70,17 +70,23 @@ TEST_F(Table, ResultWithoutAMoveKeepsTheMoveKnown) {
     EXPECT_EQ(entry->bound(), BOUND_UPPER);
 }
 
-// Whatever the machine's speed: without a limit every iteration may start, and an iteration expected
-// to take far longer than the whole limit may not.
-TEST(TimeUse, IterationsStartOnlyWhenTheyCanFinish) {
+// Whatever the machine's speed: without a limit every iteration may start and nothing stops the
+// search; with a limit, iterations start only before half of it is used, and once the whole of it is
+// gone the search is past its hard limit.
+TEST(TimeUse, SoftAndHardLimits) {
     startThinkClock(0);
-    EXPECT_TRUE(canStartIteration(1e6, 1.0));
+    EXPECT_TRUE(canStartIteration());
     EXPECT_FALSE(pastHardLimit());
-    startThinkClock(1.0);
-    EXPECT_FALSE(canStartIteration(10.0, 5.0));
     startThinkClock(1000.0);
-    EXPECT_TRUE(canStartIteration(0.001, 0.0005));
+    EXPECT_TRUE(canStartIteration());
     EXPECT_FALSE(pastHardLimit());
+    startThinkClock(0.002);
+    while (thinkSeconds() < 0.001) {
+    }
+    EXPECT_FALSE(canStartIteration());
+    while (thinkSeconds() < 0.002) {
+    }
+    EXPECT_TRUE(pastHardLimit());
 }
 
 }  // namespace

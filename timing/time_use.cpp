@@ -10,14 +10,11 @@ using Clock = std::chrono::steady_clock;
 
 // Returning the move and unwinding the search take a little time: the hard limit lies this much
 // before the end, at most a twentieth of the limit.
-constexpr double RETURN_MARGIN_SECONDS = 0.003;
-// Expected growth of an iteration's time over the one before, when the iterations so far were too
-// short to tell, and the bounds within which a measured growth is believed.
-constexpr double DEFAULT_GROWTH = 3.0;
-constexpr double MIN_GROWTH = 1.5;
-constexpr double MAX_GROWTH = 8.0;
-// Iterations shorter than this are too short for their ratio to mean much.
-constexpr double MEASURABLE_SECONDS = 0.002;
+constexpr double RETURN_MARGIN_SECONDS = 0.005;
+// The soft limit: a new iteration starts only while less than this part of the time is used. The
+// one it starts runs until it completes or the hard limit stops it; the root moves it searched to
+// the end before the stop still count, so that the time past the soft limit is not lost.
+constexpr double SOFT_LIMIT_SHARE = 0.6;
 
 struct ThinkClock {
     Clock::time_point start;
@@ -41,10 +38,6 @@ double thinkSeconds() { return std::chrono::duration<double>(Clock::now() - thin
 
 bool pastHardLimit() { return thinkClock.limited && thinkSeconds() >= thinkClock.hardLimit; }
 
-bool canStartIteration(double lastIterationSeconds, double previousIterationSeconds) {
-    if (!thinkClock.limited) return true;
-    double growth = DEFAULT_GROWTH;
-    if (previousIterationSeconds >= MEASURABLE_SECONDS)
-        growth = std::clamp(lastIterationSeconds / previousIterationSeconds, MIN_GROWTH, MAX_GROWTH);
-    return thinkSeconds() + lastIterationSeconds * growth <= thinkClock.hardLimit;
+bool canStartIteration() {
+    return !thinkClock.limited || thinkSeconds() < SOFT_LIMIT_SHARE * thinkClock.limit;
 }

@@ -1,6 +1,6 @@
-// The strong player's use of its time per move: a monotonic clock started with each think, a hard
-// limit at which the search gives up, and the choice whether one more iteration of the deepening can
-// still finish in the time that is left.
+// The strong player's use of its time per move: a monotonic clock started with each think, a soft
+// limit after which no new iteration of the deepening starts, and a hard limit at which the search
+// stops, just before the time is up.
 #pragma once
 
 // startThinkClock() starts the clock of a think that may take `seconds` (no limit when it is 0 or
@@ -14,7 +14,6 @@ double thinkSeconds();
 // move: the search stops then. Always false without a limit.
 bool pastHardLimit();
 
-// canStartIteration() tells whether the next iteration is likely to finish within the limit, judged by
-// the times of the last two completed iterations: the next one is expected to take the last one's
-// time times the growth from the one before. Always true without a limit.
-bool canStartIteration(double lastIterationSeconds, double previousIterationSeconds);
+// canStartIteration() tells whether the think is still before its soft limit, so that another
+// iteration may start. Always true without a limit.
+bool canStartIteration();
