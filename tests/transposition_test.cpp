@@ -71,7 +71,7 @@ TEST_F(Table, ResultWithoutAMoveKeepsTheMoveKnown) {
 }
 
 // Whatever the machine's speed: without a limit every iteration may start and nothing stops the
-// search; with a limit, iterations start only before half of it is used, and once the whole of it is
+// search; with a limit, iterations start only before 60% of it is used, and once the whole of it is
 // gone the search is past its hard limit.
 TEST(TimeUse, SoftAndHardLimits) {
     startThinkClock(0);
@@ -81,7 +81,7 @@ TEST(TimeUse, SoftAndHardLimits) {
     EXPECT_TRUE(canStartIteration());
     EXPECT_FALSE(pastHardLimit());
     startThinkClock(0.002);
-    while (thinkSeconds() < 0.001) {
+    while (thinkSeconds() < 0.0013) {
     }
     EXPECT_FALSE(canStartIteration());
     while (thinkSeconds() < 0.002) {
