@@ -116,6 +116,43 @@ void showRootMove(int number, const Move& m, int depth) {
     toolkit.setAtDepth(depthText);
 }
 
+// changesConnectivity() tells whether the move just made changed the number of groups of either side
+// from `groups`, the numbers before it.
+inline bool changesConnectivity(const int32_t groups[2]) {
+    return game.groupCount[0] != groups[0] || game.groupCount[1] != groups[1];
+}
+
+// quiescence() is the value of the position at or beyond the horizon: the evaluation as it stands,
+// unless one of the captures that change a side's connectivity does better, searched the same way
+// up to `plies` plies deeper. Fail-soft within (alpha, beta).
+int32_t quiescence(int32_t alpha, int32_t beta, int ply, int plies) {
+    if (const int32_t decided = decidedValue(ply)) return decided;
+    ++strongSearch.nodes;
+    if (strongSearch.nodes % POLL_NODES == 0) poll();
+    const int32_t standing = strongEvaluation();
+    if (plies == 0 || standing >= beta || ply >= STRONG_MAX_PLY - 1 || strongSearch.stopped) return standing;
+    alpha = std::max(alpha, standing);
+    int32_t best = standing;
+    const int side = game.sideToMove;
+    const int32_t groups[2] = {game.groupCount[0], game.groupCount[1]};
+    for (int id = side * 64; id < game.nextPieceId[side]; ++id) {
+        for (uint32_t dirs = game.pieces[id].captureDirs; dirs != 0; dirs &= dirs - 1) {
+            const Move m = buildMove(id, __builtin_ctz(dirs));
+            playMove(m);
+            int32_t v = best;
+            if (changesConnectivity(groups)) v = -quiescence(-beta, -alpha, ply + 1, plies - 1);
+            takeBackMove(m);
+            if (strongSearch.stopped) return 0;
+            if (v > best) {
+                best = v;
+                if (v >= beta) return v;
+                alpha = std::max(alpha, v);
+            }
+        }
+    }
+    return best;
+}
+
 // searchChild() makes m, searches the position after it with the negated window, and takes m back.
 inline int32_t searchChild(const Move& m, int depth, int32_t alpha, int32_t beta, int ply) {
     playMove(m);
@@ -133,7 +170,8 @@ int lateMoveReduction(const OrderedMove& o, int i, int depth, int ply, bool pvNo
 }  // namespace
 
 // alphaBeta(), step by step:
-//  1. A decided position is worth its distance from the root; the horizon is worth its evaluation.
+//  1. A decided position is worth its distance from the root; the horizon is worth its quiescence
+//     value: its evaluation, unless a capture that changes a side's connectivity does better.
 //  2. The bounds shrink to what is still possible this far from the root: no result can beat a win
 //     by the next move.
 //  3. The table may know the value already (outside the principal variation) and usually knows the
@@ -148,9 +186,9 @@ int lateMoveReduction(const OrderedMove& o, int i, int depth, int ply, bool pvNo
 int32_t alphaBeta(int depth, int32_t alpha, int32_t beta, int ply, bool nullMoveAllowed) {
     lineBelow[ply].length = 0;
     if (const int32_t decided = decidedValue(ply)) return decided;
+    if (depth <= 0 || ply >= STRONG_MAX_PLY - 1) return quiescence(alpha, beta, ply, strongSearch.quiescencePlies);
     ++strongSearch.nodes;
     if (strongSearch.nodes % POLL_NODES == 0) poll();
-    if (depth <= 0 || ply >= STRONG_MAX_PLY - 1) return strongEvaluation();
     if (strongSearch.stopped) return 0;
 
     const int32_t bestPossible = winAt(ply + 1);

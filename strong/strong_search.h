@@ -17,6 +17,12 @@
 constexpr int32_t STRONG_INFINITY = 2147483647;
 constexpr int32_t winAt(int ply) { return WIN_SCORE + DECIDED_DEPTH_STEP * (STRONG_MAX_PLY - ply); }
 
+// Quiescence: at the horizon the side to move may still play, this many plies deep, the captures that
+// change how the pieces of either side hang together (a group split or joined, a straggler taken),
+// for these are the moves whose effect a static evaluation cannot see. Every other position is
+// judged as it stands.
+constexpr int QUIESCENCE_PLIES = 0;
+
 // What one search needs and what it counts. The search stops early, returning values that the caller
 // must not use, once `stopped` is set: when `mayStop` allows it and the stop flag or the clock says so.
 struct StrongSearch {
@@ -25,6 +31,7 @@ struct StrongSearch {
     uint64_t nodes;           // positions visited
     bool mayStop;             // false while the first iteration runs: it always finishes
     bool stopped;
+    int quiescencePlies = QUIESCENCE_PLIES;  // 0: the horizon is judged as it stands
 };
 
 extern StrongSearch strongSearch;

@@ -132,7 +132,7 @@ StrongResult strongThink(const StrongRequest& request) {
         clearMoveOrder();
     }
     startThinkClock(timed ? request.seconds : 0);
-    strongSearch = {&table, request.stopFlag, 0, false, false};
+    strongSearch = {&table, request.stopFlag, 0, false, false, QUIESCENCE_PLIES};
 
     StrongResult result{};
     RootMove* roots = strong.rootMoves;

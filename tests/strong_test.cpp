@@ -225,6 +225,51 @@ TEST_F(Strong, PrincipalVariationIsALegalLineStartingWithTheBestMove) {
     }
 }
 
+// rootSearch() searches every root move of the position to `depth` with `quiescencePlies` of
+// quiescence and returns the move it puts first.
+Move rootSearch(int depth, int quiescencePlies) {
+    static TranspositionTable table;
+    prepareTable(table, 1);
+    const uint8_t stop = 0;
+    strongSearch = {&table, &stop, 0, true, false, quiescencePlies};
+    std::vector<RootMove> roots;
+    for (const Move& m : legalMoves()) roots.push_back({m, 0});
+    searchRoot(roots.data(), static_cast<int>(roots.size()), depth, -STRONG_INFINITY, STRONG_INFINITY, false);
+    return roots.front().move;
+}
+
+// opponentConnectsByCapture() tells whether, after m, the other side can capture and connect at once.
+bool opponentConnectsByCapture(const Move& m) {
+    playMove(m);
+    bool connects = false;
+    for (const Move& reply : legalMoves()) {
+        if (reply.captured < 0) continue;
+        const int side = game.sideToMove;
+        playMove(reply);
+        connects = connects || winner() == side;
+        takeBackMove(reply);
+    }
+    takeBackMove(m);
+    return connects;
+}
+
+// Positions where the quiet move that looks best one ply ahead lets the other side capture and
+// connect at once: a search of one ply judges the position after it as it stands and plays it; with
+// quiescence the capture at its horizon is searched and the move avoided.
+TEST_F(Strong, QuiescenceSeesTheCaptureThatConnectsBeyondTheHorizon) {
+    const Game games[] = {{5, 7, {"E4-B4", "E3xC5", "C1xC5", "A3-B2", "C4-C1", "D1-D4", "A2xA4"}},
+                          {6, 8, {"D6xF4", "D1-D4", "C1xC5", "D4-E5", "B1-D1", "D2xD5", "F2xB6", "A2xE6", "B4xE1", "C6-F6"}},
+                          {6, 2, {"D5-D3", "D2-F2", "C2-A2", "C5-C6", "B4-C5", "E4-E6", "A2-C2"}}};
+    for (const Game& g : games) {
+        SCOPED_TRACE("size " + std::to_string(g.size) + " setup " + std::to_string(g.setup));
+        ASSERT_EQ(setUpGame(g.size, g.setup, g.moves), "");
+        const Move plain = rootSearch(1, 0);
+        const Move quiet = rootSearch(1, 4);
+        EXPECT_TRUE(opponentConnectsByCapture(plain)) << moveText(plain);
+        EXPECT_FALSE(opponentConnectsByCapture(quiet)) << moveText(quiet);
+    }
+}
+
 // A think stopped before it starts still finishes its first iteration and plays a legal move; the
 // stop flag set at once is the think's time-out of the desktop.
 TEST_F(Strong, StoppedThinkPlaysALegalMoveOfTheFirstIteration) {
