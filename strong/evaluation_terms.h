@@ -35,7 +35,13 @@ constexpr uint32_t ALL_TERMS = (uint32_t{1} << TERM_COUNT) - 1;
 
 // measureTerms() measures the terms of the side in `wanted` in the position as it is; the others are
 // 0. A term of no weight costs nothing in the search.
+// The terms of the side's own pieces alone are kept by the arrangement of those pieces, for the next
+// time it comes up.
 SideTerms measureTerms(int side, uint32_t wanted);
+
+// measureTermsAfresh() measures them all again, without what was kept: the twin that the tests
+// compare measureTerms() with.
+SideTerms measureTermsAfresh(int side, uint32_t wanted);
 
 // termName() is the term's name, as the tuning run writes it: "distance", "obstruction", ...
 const char* termName(int term);

@@ -2,9 +2,12 @@
 // by hand, and the evaluation as their weighted differences.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "position/game_state.h"
+#include "position/history.h"
+#include "records/record.h"
 #include "strong/concentration.h"
 #include "strong/evaluation_terms.h"
 #include "strong/evaluation_weights.h"
@@ -111,6 +114,25 @@ TEST(EvaluationTerms, EvaluationIsTheWeightedDifference) {
     setUpBoard(6, {{1, 2, 1}, {1, 3, 1}, {4, 4, 1}, {6, 1, 1}, {2, 5, 0}, {3, 5, 0}, {5, 2, 0}});
     game.sideToMove = 1;
     EXPECT_EQ(strongEvaluation(), value);
+}
+
+// The terms kept by the arrangement of a side's pieces are those measured afresh, position after
+// position of random games on every board size, where arrangements come back and slots are shared.
+TEST(EvaluationTerms, KeptTermsAreThoseMeasuredAfresh) {
+    std::mt19937 random(11);
+    for (int size = 4; size <= 16; ++size) {
+        testing_support::setUpGame(size, size % 9);
+        for (int ply = 0; ply < 120 && winner() < 0; ++ply) {
+            const std::vector<Move> moves = testing_support::legalMoves();
+            if (moves.empty()) break;
+            for (int side = 0; side < 2; ++side) {
+                const SideTerms kept = measureTerms(side, ALL_TERMS), fresh = measureTermsAfresh(side, ALL_TERMS);
+                for (int k = 0; k < TERM_COUNT; ++k)
+                    ASSERT_EQ(kept.value[k], fresh.value[k]) << termName(k) << " of side " << side << ", size " << size;
+            }
+            commitMove(moves[random() % moves.size()]);
+        }
+    }
 }
 
 }  // namespace

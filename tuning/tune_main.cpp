@@ -2,9 +2,13 @@
 // them as the header strong/evaluation_weights.h. scripts/tune-evaluation.sh plays the games and
 // runs it; it is no part of the installed programs.
 //
-//   tarnwick-tune [--first-ply P] [--steps S] [--fixed TERM,...] RECORD...
+//   tarnwick-tune [--first-ply P] [--steps S] [--fixed TERM,...] RECORD|DIRECTORY...
+//
+// A directory stands for the records in it, in the order of their names.
 #include <cmath>
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -17,7 +21,7 @@
 namespace {
 
 int usage(const char* why) {
-    std::fprintf(stderr, "tarnwick-tune: %s\nusage: tarnwick-tune [--first-ply P] [--steps S] [--fixed TERM,...] RECORD...\n",
+    std::fprintf(stderr, "tarnwick-tune: %s\nusage: tarnwick-tune [--first-ply P] [--steps S] [--fixed TERM,...] RECORD|DIRECTORY...\n",
                  why);
     return 2;
 }
@@ -66,6 +70,12 @@ int main(int argc, char** argv) {
             }
         } else if (arg.rfind("--", 0) == 0) {
             return usage(("unknown option " + arg).c_str());
+        } else if (std::filesystem::is_directory(arg)) {
+            std::vector<std::string> inside;
+            for (const auto& entry : std::filesystem::directory_iterator(arg))
+                if (entry.is_regular_file()) inside.push_back(entry.path().string());
+            std::sort(inside.begin(), inside.end());
+            files.insert(files.end(), inside.begin(), inside.end());
         } else {
             files.push_back(arg);
         }
