@@ -86,7 +86,7 @@ TEST(Annotations, TheCommentOfAMoveNamesItsScoreMarkAndBestMove) {
     best = legalMoves()[0];
     const MoveAnalysis marked{best, -1545, best, 2049, Mark::Blunder};
     EXPECT_EQ(annotationText(marked), "-1545 ?? best " + moveText(best) + " 2049");
-    const MoveAnalysis plain{best, 312, best, 400, Mark::None};
+    const MoveAnalysis plain{best, 312, best, 400, Mark::Plain};
     EXPECT_EQ(annotationText(plain), "312 best " + moveText(best) + " 400");
 }
 

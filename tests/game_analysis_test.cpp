@@ -44,19 +44,19 @@ TEST(GameAnalysis, MarksFollowTheDropFromTheBestScore) {
         Mark mark;
     };
     const MarkCase cases[] = {
-        {"the best move itself, whatever the scores", played, -5000, 5000, Mark::None},
-        {"a drop below one step", other, 977, 2000, Mark::None},
+        {"the best move itself, whatever the scores", played, -5000, 5000, Mark::Plain},
+        {"a drop below one step", other, 977, 2000, Mark::Plain},
         {"a drop of one step", other, 976, 2000, Mark::Dubious},
         {"just below three steps", other, -1071, 2000, Mark::Dubious},
         {"three steps", other, -1072, 2000, Mark::Blunder},
         {"a decided win thrown away", other, 3000, win, Mark::Blunder},
         {"a decided loss walked into", other, loss, -3000, Mark::Blunder},
-        {"a slower win", other, win - 50, win, Mark::None},
-        {"a longer loss than the best defence", other, loss - 50, loss, Mark::None},
-        {"a loss where the best also loses", other, loss, loss + 50, Mark::None},
+        {"a slower win", other, win - 50, win, Mark::Plain},
+        {"a longer loss than the best defence", other, loss - 50, loss, Mark::Plain},
+        {"a loss where the best also loses", other, loss, loss + 50, Mark::Plain},
     };
     for (const MarkCase& c : cases) EXPECT_EQ(markMove(played, c.best, c.score, c.bestScore), c.mark) << c.what;
-    EXPECT_STREQ(markText(Mark::None), "");
+    EXPECT_STREQ(markText(Mark::Plain), "");
     EXPECT_STREQ(markText(Mark::Dubious), "?");
     EXPECT_STREQ(markText(Mark::Blunder), "??");
 }
@@ -162,8 +162,8 @@ TEST(GameAnalysis, TheHistoryMovesItCoversAreThoseOfItsLine) {
 // The value after each ply is for side 0: a score of side 1's move counts against it.
 TEST(GameAnalysis, PositionValuesAreForSideZero) {
     GameAnalysis analysis;
-    analysis.moves = {{squares(1, 2, 3, 2), 300, squares(1, 2, 3, 2), 400, Mark::None},
-                      {squares(7, 8, 6, 7), 250, squares(7, 8, 6, 7), 250, Mark::None},
+    analysis.moves = {{squares(1, 2, 3, 2), 300, squares(1, 2, 3, 2), 400, Mark::Plain},
+                      {squares(7, 8, 6, 7), 250, squares(7, 8, 6, 7), 250, Mark::Plain},
                       {squares(8, 3, 6, 3), -7000, squares(8, 3, 6, 3), WIN_SCORE, Mark::Blunder}};
     EXPECT_EQ(positionValue(analysis, 0), 400);
     EXPECT_EQ(positionValue(analysis, 1), 300);

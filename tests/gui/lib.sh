@@ -45,10 +45,11 @@ gui_poll() {
     return 1
 }
 
-# gui_start_xvfb: a server of our own at 24 bits (exact colours in screenshots). -noreset keeps it
+# gui_start_xvfb: a server of our own at 24 bits (exact colours in screenshots), of the size
+# GUI_SCREEN (WIDTHxHEIGHT, 1024x768 unless the test sets another before gui_init). -noreset keeps it
 # from resetting when its last client leaves, which would make the next program fail to connect.
 gui_start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${GUI_SCREEN:-1024x768}x24" -noreset -nolisten tcp \
         3>"$GUI_TMP/display" 2>"$GUI_TMP/xvfb.log" &
     GUI_XVFB_PID=$!
     gui_poll "$GUI_TIMEOUT" test -s "$GUI_TMP/display" || return 1
@@ -496,7 +497,7 @@ gui_expect_position() {
 
 # The menu's items, top to bottom.
 GUI_MENU_ITEMS=("New game..." "Open..." "Save as..." "Resume last game" "Copy game" "Paste game" "Hint"
-    "Computer plays side 0" "Computer plays side 1" "Computer player" "Zoom in" "Zoom out" "Actual size" "About"
+    "Game window" "Analyse game" "Analyse position" "Computer plays side 0" "Computer plays side 1" "Computer player" "Zoom in" "Zoom out" "Actual size" "About"
     "Quit")
 # The items of the "Computer player" submenu.
 GUI_PLAYER_ITEMS=("Classic player" "Strong player" "Level 1" "Level 2" "Level 3" "Level 4" "Level 5" "Level 6"
