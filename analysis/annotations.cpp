@@ -38,7 +38,7 @@ bool readAnnotation(const std::string& comment, MoveAnalysis& move) {
     const size_t marked = w.size() == 5 ? 1 : 0;
     if (w.size() != 4 + marked || w[1 + marked] != "best") return false;
     MoveText best;
-    move.mark = Mark::None;
+    move.mark = Mark::Plain;
     return readScore(w[0], move.score) && (!marked || readMark(w[1], move.mark)) && parseMoveText(w[2 + marked], best) &&
            findLegalMove(best, move.best).empty() && readScore(w[3 + marked], move.bestScore);
 }

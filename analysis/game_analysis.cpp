@@ -56,13 +56,13 @@ const char* markText(Mark mark) {
 }
 
 Mark markMove(const Move& played, const Move& best, int32_t score, int32_t bestScore) {
-    if (sameSquares(played, best)) return Mark::None;
+    if (sameSquares(played, best)) return Mark::Plain;
     const bool winThrownAway = bestScore >= DECIDED_BOUND && score < DECIDED_BOUND;
     const bool lossWalkedInto = score <= -DECIDED_BOUND && bestScore > -DECIDED_BOUND;
     if (winThrownAway || lossWalkedInto) return Mark::Blunder;
-    if (!isOrdinaryScore(score) || !isOrdinaryScore(bestScore)) return Mark::None;
+    if (!isOrdinaryScore(score) || !isOrdinaryScore(bestScore)) return Mark::Plain;
     const int64_t drop = static_cast<int64_t>(bestScore) - score;
-    return drop >= BLUNDER_DROP ? Mark::Blunder : drop >= DUBIOUS_DROP ? Mark::Dubious : Mark::None;
+    return drop >= BLUNDER_DROP ? Mark::Blunder : drop >= DUBIOUS_DROP ? Mark::Dubious : Mark::Plain;
 }
 
 GameAnalysis startGameAnalysis(const GameRecord& line, int depth) {

@@ -15,7 +15,7 @@
 
 // Marks, by how far the score of the move played falls below the best score, in steps of connection
 // distance (1024 evaluation units; an obstructing piece is worth 512, a legal move 1).
-enum class Mark { None, Dubious, Blunder };  // "", "?" (about a move's worth lost), "??" (about three)
+enum class Mark { Plain, Dubious, Blunder };  // "", "?" (about a move's worth lost), "??" (about three)
 
 // What the analysis found for one move: scores are for the side that made the move.
 struct MoveAnalysis {
