@@ -598,13 +598,14 @@ gui_pick_player() {
 }
 
 # gui_menu_active_items: the numbers of the items drawn active (their text in black) in the menu popped up,
-# 1 for the first.
+# 1 for the first. The rows are looked at right of the check boxes, whose frames are black also on an
+# inactive item.
 gui_menu_active_items() {
     local i count=${#GUI_MENU_ITEMS[@]} height active=
     height=$(gui_window_size "$GUI_MENU" | cut -dx -f2)
     gui_screenshot "$GUI_MENU" "$GUI_TMP/menu.png" || return 1
     for (( i = 0; i < count; i++ )); do
-        convert "$GUI_TMP/menu.png" -crop "150x$(( height / count - 6 ))+5+$(( i * height / count + 3 ))" +repage \
+        convert "$GUI_TMP/menu.png" -crop "130x$(( height / count - 6 ))+25+$(( i * height / count + 3 ))" +repage \
             -format %c histogram:info:- | grep -q '#000000' && active+="${active:+ }$(( i + 1 ))"
     done
     echo "$active"
