@@ -44,6 +44,7 @@ void buildAnalysisControls() {
     analyseGameButton = new Fl_Button(scaled(PAD), scaled(CONTROLS_Y), scaled(ANALYSE_W), scaled(CONTROL_H), "Analyse game");
     analyseGameButton->tooltip("Analyse game: the computer player scores every move at the depth beside (Ctrl+A)");
     analyseGameButton->callback(onAnalyseGame);
+    analyseGameButton->clear_visible_focus();
     analysisDepthInput = new Fl_Value_Input(scaled(DEPTH_X), scaled(CONTROLS_Y), scaled(DEPTH_W), scaled(CONTROL_H), "depth ");
     analysisDepthInput->step(1);
     analysisDepthInput->value(DEFAULT_ANALYSIS_DEPTH);
@@ -52,6 +53,7 @@ void buildAnalysisControls() {
     stopAnalysisButton = new Fl_Button(scaled(STOP_X), scaled(CONTROLS_Y), scaled(STOP_W), scaled(CONTROL_H), "Stop");
     stopAnalysisButton->tooltip("Stop the analysis of the game; what it has found stays");
     stopAnalysisButton->callback(onStop);
+    stopAnalysisButton->clear_visible_focus();
     analysisProgress = new Fl_Progress(scaled(PAD), scaled(PROGRESS_Y), scaled(INNER), scaled(PROGRESS_H));
     analysisProgress->selection_color(fl_rgb_color(120, 160, 220));
 }
@@ -120,10 +122,11 @@ void placeBesideMainWindow() {
 
 }  // namespace
 
-// Game_Window::handle() hands the keys its widgets leave to the game's keys and to the menu, as the main
-// window would.
+// Game_Window::handle() hands the keys its widgets leave to the list, which takes those that go up and
+// down it also without the focus, then to the game's keys and to the menu, as the main window would.
 int Game_Window::handle(int event) {
     if (event == FL_SHORTCUT) {
+        if (handleListKey()) return 1;
         if (handleGameKey(gameWindow)) return 1;
         if (windowMenuHandler && windowMenuHandler(event)) return 1;
     }

@@ -80,14 +80,16 @@ Move_List::Move_List(int x, int y, int w, int h)
 // Move_List::handle() takes the navigation keys for itself, and nothing acts while the computer thinks:
 // the position on the board is then the search's.
 int Move_List::handle(int event) {
-    if (event == FL_KEYBOARD) {
-        const int target = keyTarget(Fl::event_key());
-        if (target < 0 || (Fl::event_state() & (FL_CTRL | FL_ALT | FL_META))) return Fl_Hold_Browser::handle(event);
-        if (!thinking) showPly(target);
-        return 1;
-    }
+    if (event == FL_KEYBOARD) return handleListKey() ? 1 : Fl_Hold_Browser::handle(event);
     if (thinking && (event == FL_PUSH || event == FL_DRAG || event == FL_RELEASE)) return 1;
     return Fl_Hold_Browser::handle(event);
+}
+
+bool handleListKey() {
+    const int target = keyTarget(Fl::event_key());
+    if (target < 0 || (Fl::event_state() & (FL_CTRL | FL_ALT | FL_META))) return false;
+    if (!thinking) showPly(target);
+    return true;
 }
 
 std::vector<std::string> moveListLines() {

@@ -30,6 +30,10 @@ private:
     int columns[4];  // the widths of the number, move and score columns, and the end of the list
 };
 
+// handleListKey() acts on the key of the current event when it is one of the list's (Up, Down, Page Up,
+// Page Down, Home or End, without Ctrl, Alt or Meta), and tells whether it was.
+bool handleListKey();
+
 // moveListLines() is the text of every line of the list for the game and the analysis as they are, the
 // columns split by tabs.
 std::vector<std::string> moveListLines();
