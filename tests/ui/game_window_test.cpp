@@ -12,6 +12,7 @@
 #include "tests/ui/desktop_fixture.h"
 #include "ui/evaluation_graph.h"
 #include "ui/game_analysis.h"
+#include "ui/game_keys.h"
 #include "ui/game_window.h"
 #include "ui/move_list.h"
 #include "ui/navigation.h"
@@ -162,7 +163,7 @@ TEST_F(GameWindowTest, StopAndANewMoveEndTheAnalysisNavigationDoesNot) {
     EXPECT_EQ(analysisProgressText(), "");
 }
 
-// Opening an annotated record shows its analysis, and Save as writes it back as it was.
+// Opening or pasting an annotated record shows its analysis, and Save as writes it back as it was.
 TEST_F(GameWindowTest, AnOpenedAnnotatedRecordShowsItsAnalysis) {
     start(8, 3, LINE);
     ASSERT_TRUE(analyseToTheEnd(1));
@@ -178,6 +179,9 @@ TEST_F(GameWindowTest, AnOpenedAnnotatedRecordShowsItsAnalysis) {
     ASSERT_EQ(saveGameFile(again), "");
     EXPECT_EQ(readFile(again), readFile(path));
     EXPECT_NE(readFile(path).find('{'), std::string::npos);
+    start(8, 3, {});
+    ASSERT_EQ(pasteGame(readFile(path)), "");
+    EXPECT_EQ(moveListLines(), lines);
 }
 
 TEST_F(GameWindowTest, TheGraphHasAPointPerPlyForSideZeroOnAScaleThatSlowsDown) {
