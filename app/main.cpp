@@ -21,7 +21,9 @@
 #include "ui/fltk_toolkit.h"
 #include "ui/game_events.h"
 #include "ui/game_files.h"
+#include "ui/game_analysis.h"
 #include "ui/game_menu.h"
+#include "ui/game_window.h"
 #include "ui/main_window.h"
 #include "ui/player_choice.h"
 #include "ui/zoom.h"
@@ -35,6 +37,14 @@ std::string startGivenGame(PositionOptions& options) {
         if (!error.empty()) return error;
     }
     return setUpGame(options);
+}
+
+// givenRecord() is the record of --record, read once more for the analysis in its comments.
+GameRecord givenRecord(const PositionOptions& options) {
+    GameRecord record;
+    RecordError error;
+    readRecord(options.recordText, record, error);
+    return record;
 }
 
 // resumeGivenGame() sets up the last game at the position that was shown.
@@ -98,11 +108,13 @@ int main(int argc, char** argv) {
     addGameListener(titleFollowsGame);
     addGameListener(keepGame);
     addGameListener(followGame);
+    addGameListener(followGameInGameWindow);
     refreshBoard();
     if (desktop.level > 0) choosePlayerLevel(desktop.level);
     if (desktop.engineGiven) choosePlayerEngine(desktop.engine);
     for (int side = 0; side < 2; ++side) setComputerPlays(side, desktop.computerPlays[side]);
     gameChanged(GameChange::GameReplaced);
+    if (!options.recordPath.empty()) showRecordAnalysis(givenRecord(options));
     if (!options.recordPath.empty() && options.recordPath != "-") showFileInTitle(options.recordPath);
 
     mainWindow->end();

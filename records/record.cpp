@@ -17,6 +17,7 @@ constexpr size_t MOST_NUMBER_DIGITS = 9;   // a longer move number fits nowhere,
 struct Token {
     std::string text;
     int line;
+    std::string comment;  // the comments that follow it, before the next token
 };
 
 struct Tag {
@@ -80,7 +81,8 @@ bool readTag(const std::string& text, size_t& i, int line, Tag& tag, RecordError
 }
 
 // splitRecord() cuts the text into tags and tokens, each with its line. Tokens end at blanks, line
-// breaks and the start of a comment. Tags come before every token.
+// breaks and the start of a comment; a comment goes with the token before it. Tags come before every
+// token.
 bool splitRecord(const std::string& text, RecordParts& parts, RecordError& error) {
     size_t i = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;  // the byte-order mark some editors write
     int line = 1;
@@ -94,6 +96,10 @@ bool splitRecord(const std::string& text, RecordParts& parts, RecordError& error
         } else if (c == '{') {
             const size_t close = text.find('}', i);
             if (close == std::string::npos) return refuse(error, line, "{", "the comment is not closed with }");
+            if (!parts.tokens.empty()) {
+                std::string& comment = parts.tokens.back().comment;
+                comment += (comment.empty() ? "" : " ") + text.substr(i + 1, close - i - 1);
+            }
             line += static_cast<int>(std::count(text.begin() + i, text.begin() + close, '\n'));
             i = close + 1;
         } else if (c == '[') {
@@ -104,7 +110,7 @@ bool splitRecord(const std::string& text, RecordParts& parts, RecordError& error
         } else {
             size_t end = i;
             while (end < text.size() && !isBlank(text[end]) && text[end] != '\n' && text[end] != '{') ++end;
-            parts.tokens.push_back({text.substr(i, end - i), line});
+            parts.tokens.push_back({text.substr(i, end - i), line, ""});
             i = end;
         }
     }
@@ -201,6 +207,7 @@ bool playTokens(const std::vector<Token>& tokens, bool bare, const Header& heade
         if (!reason.empty())
             return refuse(error, token.line, token.text, "move " + std::to_string(ply + 1) + ": " + reason);
         record.moves.push_back(played);
+        record.moveComments.push_back(token.comment);
     }
     if (number) return refuse(error, number->line, number->text, "a move number without its move");
     if (result) return checkResult(*result, header, error);
@@ -209,22 +216,6 @@ bool playTokens(const std::vector<Token>& tokens, bool bare, const Header& heade
     return refuse(error, line, tokens.empty() ? "" : tokens.back().text,
                   "the record does not end with a result (1-0, 0-1 or *)");
 }
-
-// SavedGame keeps the position and the game history while a record is replayed for checking, and puts
-// them back when it goes.
-struct SavedGame {
-    const GameState position = game;
-    const GameHistory history = gameHistory;
-    const Move last = lastMove;
-    const Move pending = pendingMove;
-
-    ~SavedGame() {
-        game = position;
-        gameHistory = history;
-        lastMove = last;
-        pendingMove = pending;
-    }
-};
 
 // readGame() reads a record, or with bareSize a bare list of moves on that board, and replays it.
 bool readGame(const std::string& text, const int* bareSize, int bareSetup, GameRecord& record, RecordError& error) {
@@ -253,6 +244,15 @@ bool readGame(const std::string& text, const int* bareSize, int bareSetup, GameR
 }
 
 }  // namespace
+
+SavedGame::SavedGame() : position(game), history(gameHistory), last(lastMove), pending(pendingMove) {}
+
+SavedGame::~SavedGame() {
+    game = position;
+    gameHistory = history;
+    lastMove = last;
+    pendingMove = pending;
+}
 
 std::string playMoveText(const MoveText& text, Move& played) {
     if (winner() >= 0) return "the game is over: " + connectedText(winner());
@@ -304,7 +304,7 @@ const char* resultToken() {
     }
 }
 
-std::string recordText(const std::string& extraTags) {
+std::string recordText(const std::string& extraTags, const std::vector<std::string>& moveComments) {
     std::string text = "[Size \"" + std::to_string(game.boardSize) + "\"]\n[Setup \"" +
                        std::to_string(game.setupNumber) + "\"]\n[Result \"" + resultToken() + "\"]\n" + extraTags +
                        "\n";
@@ -318,7 +318,9 @@ std::string recordText(const std::string& extraTags) {
         line += (line.empty() ? "" : " ") + unit;
     };
     for (int ply = 0; ply < game.historyPosition; ++ply) {
-        const std::string move = moveText(gameHistory.historyMoves[ply]);
+        std::string move = moveText(gameHistory.historyMoves[ply]);
+        if (ply < static_cast<int>(moveComments.size()) && !moveComments[ply].empty())
+            move += " {" + moveComments[ply] + "}";
         add(ply % 2 == 0 ? std::to_string(ply / 2 + 1) + ". " + move : move);
     }
     add(resultToken());
@@ -327,8 +329,8 @@ std::string recordText(const std::string& extraTags) {
 
 // wholeGameRecordText() replays the moves taken back on the one position, writes the record there and
 // puts everything back as it was.
-std::string wholeGameRecordText(const std::string& extraTags) {
+std::string wholeGameRecordText(const std::string& extraTags, const std::vector<std::string>& moveComments) {
     const SavedGame saved;
     while (game.historyPosition < gameHistory.historyLength) redoStep();
-    return recordText(extraTags);
+    return recordText(extraTags, moveComments);
 }

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "position/game_state.h"
+#include "position/history.h"
 #include "position/move.h"
 #include "records/notation.h"
 
@@ -31,12 +33,15 @@ struct RecordTag {
 };
 
 // A game read from a record: the board, the setup and the moves played from it, each one legal where
-// it stands, none after a side has connected; and the record's other tags.
+// it stands, none after a side has connected; the record's other tags; and the comments after each
+// move: moveComments[i] holds the text inside the braces that follow move i (without the braces, one
+// comment after another joined by a blank), "" when none. Comments before the first move are not kept.
 struct GameRecord {
     int size = DEFAULT_BOARD_SIZE;
     int setup = DEFAULT_SETUP;
     std::vector<Move> moves;
     std::vector<RecordTag> otherTags;
+    std::vector<std::string> moveComments;
 };
 
 // Why a record was refused: the line (from 1), the token at fault as written, and what is wrong.
@@ -84,10 +89,28 @@ const char* resultToken();
 // recordText() writes the record of the current game up to the position shown (the first
 // historyPosition moves of the history): Size, Setup and Result tags, then `extraTags` (whole tag
 // lines, each ending in a line break), a blank line, the numbered moves in lines of at most 79
-// characters, and the result token, computed from the position.
-std::string recordText(const std::string& extraTags = "");
+// characters, and the result token, computed from the position. Move i is followed by the comment
+// `{moveComments[i]}` when that is there and not empty (the text must hold no brace); a move and its
+// comment stay on one line.
+std::string recordText(const std::string& extraTags = "", const std::vector<std::string>& moveComments = {});
 
 // wholeGameRecordText() writes the record of every move in the history, also those taken back (what
 // Go to end reaches), with the result of the position they lead to. The position, the history,
 // lastMove and pendingMove are as they were when it returns.
-std::string wholeGameRecordText(const std::string& extraTags = "");
+std::string wholeGameRecordText(const std::string& extraTags = "", const std::vector<std::string>& moveComments = {});
+
+// Keeping the game
+
+// SavedGame keeps the position, the game history, lastMove and pendingMove while it lives, and puts
+// them back when it goes: whatever is played or loaded in between leaves no trace.
+struct SavedGame {
+    const GameState position;
+    const GameHistory history;
+    const Move last;
+    const Move pending;
+
+    SavedGame();
+    ~SavedGame();
+    SavedGame(const SavedGame&) = delete;
+    SavedGame& operator=(const SavedGame&) = delete;
+};

@@ -46,7 +46,8 @@ const char* const USAGE =
     "                  limits, both sides think within the level's limits\n"
     "  record          the game record of the moves: Size, Setup and Result tags, numbered\n"
     "                  moves and the result (1-0 side 0 has won, 0-1 side 1, * neither)\n"
-    "  analyse D       (or analyze) every move of the game against search D, one line each:\n"
+    "  analyse D [--annotate FILE]\n"
+    "                  (or analyze) every move of the game against search D, one line each:\n"
     "                  PLY MOVE played S best BEST B MARK, then a line per side:\n"
     "                  side K: N moves, Q marked ?, R marked ??\n"
     "                  B and BEST: search D before the move; S: the negated score\n"
@@ -54,6 +55,8 @@ const char* const USAGE =
     "                  a won game). MARK: ? when S is 1024 or more below B, ?? when 3072 or more,\n"
     "                  or when the move throws a decided win away or walks into a decided loss;\n"
     "                  never for the best move. On a terminal, standard error shows the progress.\n"
+    "                  --annotate FILE also writes the game's record with each move's result\n"
+    "                  in a comment after it, {S MARK best BEST B}, which every reader skips\n"
     "  match A B [--time S | --depth D] [--games K] [--openings PLIES] [--seed N]\n"
     "        [--max-moves M] [--records DIR] [--sprt ELO0 ELO1 [--alpha A] [--beta B]]\n"
     "        [--jobs J]\n"
@@ -189,6 +192,9 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
             } else if (arg == "--jobs") {
                 error = parseRanged(arg, value, 1, 64, number);
                 o.jobs = static_cast<int>(number);
+            } else if (arg == "--annotate") {
+                o.annotatePath = value;
+                if (value.empty()) error = "option --annotate: the file name is empty";
             } else if (arg == "--records") {
                 o.recordsDirectory = value;
                 if (value.empty()) error = "option --records: the directory name is empty";
@@ -204,6 +210,8 @@ std::string parseOptions(int argc, char** argv, CliOptions& o) {
             o.args.push_back(arg);
     }
     if (o.level > 0 && o.engineGiven) return "option --level brings its own engine: it goes without --engine";
+    if (!o.annotatePath.empty() && o.command != "analyse" && o.command != "analyze")
+        return "option --annotate goes only with analyse";
     return checkPositionOptions(o);
 }
 

@@ -21,6 +21,7 @@ struct CliOptions : PositionOptions {
     long games = 1;
     bool check = false;
     std::string recordsDirectory;   // selfplay and match: each game's record goes there
+    std::string annotatePath;       // analyse: the annotated record goes there
     bool depthGiven = false, timeGiven = false;
     // The computer player of each side, or a level for both (0: none).
     Engine engine[2] = {Engine::Classic, Engine::Classic};

@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Output.H>
+#include <FL/x.H>
 
 #include "position/toolkit.h"
 #include "search/think.h"
@@ -14,6 +15,17 @@ namespace {
 void processEvents() { Fl::check(); }
 
 void onTimeout(void*) { onThinkTimeout(); }
+
+// The stop flag of the search that holds the events back, and whether the hook has set it.
+uint8_t* heldStopFlag = nullptr;
+bool heldSearchStopped = false;
+
+void stopWhenEventsWait() {
+    Fl::flush();
+    if (!eventsWaiting()) return;
+    *heldStopFlag = 1;
+    heldSearchStopped = true;
+}
 
 void armThinkTimeout(double seconds) { Fl::add_timeout(seconds, onTimeout); }
 
@@ -51,3 +63,19 @@ void installFltkToolkit() {
     toolkit = {processEvents, armThinkTimeout, cancelThinkTimeout, showProgress, hideProgress, setExploring,
                setAtDepth};
 }
+
+EventsHeldBack::EventsHeldBack(uint8_t* stopFlag) : savedHook(toolkit.processEvents) {
+    heldStopFlag = stopFlag;
+    heldSearchStopped = false;
+    toolkit.processEvents = stopWhenEventsWait;
+}
+
+bool EventsHeldBack::interrupted() const { return heldSearchStopped; }
+
+EventsHeldBack::~EventsHeldBack() {
+    toolkit.processEvents = savedHook;
+    heldStopFlag = nullptr;
+}
+
+// Fl::ready() looks at the display's queue once no time-out is due, and there must be a display then.
+bool eventsWaiting() { return fl_display != nullptr && Fl::ready(); }

@@ -2,10 +2,10 @@
 
 #include <FL/Fl_Native_File_Chooser.H>
 #include <FL/Fl_Window.H>
-#include <FL/fl_ask.H>
 
 #include <cstdio>
 
+#include "analysis/annotations.h"
 #include "files/atomic_file.h"
 #include "files/xdg_paths.h"
 #include "position/game_state.h"
@@ -15,7 +15,9 @@
 #include "records/record.h"
 #include "ui/board_dialog.h"
 #include "ui/board_view.h"
+#include "ui/game_analysis.h"
 #include "ui/main_window.h"
+#include "ui/message_box.h"
 #include "ui/widgets.h"
 
 namespace {
@@ -32,10 +34,7 @@ std::string previousGameProblem = "the last game has not been read";
 
 bool keepingFailed = false;
 
-void tell(const char* title, const std::string& message) {
-    fl_message_title(title);
-    fl_alert("%s", message.c_str());
-}
+void tell(const char* title, const std::string& message) { tellRefusal(title, message); }
 
 // showNewGame() shows the game that has just replaced the one on the board: the window is built
 // again for another board size, and the listeners hear of it.
@@ -102,6 +101,7 @@ std::string openGameFile(const std::string& path) {
     const int oldSize = game.boardSize;
     loadRecord(record);
     showNewGame(oldSize);
+    showRecordAnalysis(record);
     showFileInTitle(path);
     return "";
 }
@@ -115,7 +115,7 @@ void openGame() {
 }
 
 std::string saveGameFile(const std::string& path) {
-    const std::string error = writeFileAtomically(path, wholeGameRecordText());
+    const std::string error = writeFileAtomically(path, wholeGameRecordText("", annotationComments(windowAnalysis())));
     if (!error.empty()) return "Not saved: cannot write '" + path + "': " + error;
     showFileInTitle(path);
     return "";

@@ -6,6 +6,7 @@
 #include "position/game_state.h"
 #include "records/record.h"
 #include "ui/board_view.h"
+#include "ui/game_analysis.h"
 #include "ui/game_events.h"
 #include "ui/widgets.h"
 
@@ -80,5 +81,6 @@ std::string pasteGame(const std::string& text) {
     loadRecord(record);
     refreshBoard();
     gameChanged(GameChange::GameReplaced);
+    showRecordAnalysis(record);
     return "";
 }

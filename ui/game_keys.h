@@ -25,7 +25,7 @@ std::string copyGame();
 
 // pasteGame() reads the text as a record, or as a bare list of moves on the window's board and setup,
 // and replaces the game with it: the board shows its last position, and the history holds its moves
-// for Undo. Returns "", or the reason the text was refused, and then nothing has changed. Also a
-// record for another board size is refused: the window's board cannot change. While the computer
-// thinks nothing is pasted.
+// for Undo, and the analysis in its comments shows in the game window. Returns "", or the reason the
+// text was refused, and then nothing has changed. Also a record for another board size is refused: the
+// window's board cannot change. While the computer thinks nothing is pasted.
 std::string pasteGame(const std::string& text);

@@ -2,7 +2,6 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_Item.H>
-#include <FL/fl_ask.H>
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,10 +10,14 @@
 #include "ui/auto_play.h"
 #include "ui/board_view.h"
 #include "ui/game_files.h"
+#include "ui/game_analysis.h"
 #include "ui/game_keys.h"
+#include "ui/game_window.h"
 #include "ui/hint.h"
 #include "ui/main_window.h"
+#include "ui/message_box.h"
 #include "ui/player_choice.h"
+#include "ui/position_analysis.h"
 #include "ui/widgets.h"
 #include "ui/window_scale.h"
 #include "ui/zoom.h"
@@ -44,6 +47,17 @@ void actResume(int) { resumeLastGame(); }
 void actCopy(int) { copyGame(); }
 void actPaste(int) { Fl::paste(*gameWindow, 1); }
 void actHint(int) { showComputerHint(); }
+void actGameWindow(int) { toggleGameWindow(); }
+bool isGameWindowShown(int) { return gameWindowShown(); }
+void actAnalyseGame(int) {
+    showGameWindow();
+    analyseGame();
+}
+void actAnalysePosition(int) {
+    showGameWindow();
+    setPositionAnalysis(!positionAnalysisOn());
+}
+bool isPositionAnalysed(int) { return positionAnalysisOn(); }
 void actComputer(int side) { setComputerPlays(side, !computerPlays(side)); }
 bool isComputerOn(int side) { return computerPlays(side); }
 void actZoomIn(int) { zoomIn(); }
@@ -64,13 +78,11 @@ const char* const ABOUT_TEXT =
     "\n"
     "Ctrl+Z Undo, Ctrl+Y or Ctrl+Shift+Z Redo, Home Restart, End Go to end, Ctrl+T Think!, Ctrl+H Hint,\n"
     "Ctrl+C copy the game, Ctrl+V paste a game, Ctrl+N New game, Ctrl+O Open, Ctrl+S Save as,\n"
+    "Ctrl+G Game window, Ctrl+A Analyse game, Ctrl+L Analyse position,\n"
     "Ctrl+plus or Ctrl+= Zoom in, Ctrl+minus Zoom out, Ctrl+0 Actual size, Ctrl+Q Quit.\n"
     "The right mouse button, the Menu key or Shift+F10 open the menu.";
 
-void actAbout(int) {
-    fl_message_title("About Tarnwick");
-    fl_message("%s", ABOUT_TEXT);
-}
+void actAbout(int) { tellInformation("About Tarnwick", ABOUT_TEXT); }
 
 const MenuEntry MENU[] = {
     {"New game...", {FL_CTRL + 'n'}, actNewGame, 0, nullptr, nullptr, false, false, 0},
@@ -80,6 +92,10 @@ const MenuEntry MENU[] = {
     {"Copy game", {FL_CTRL + 'c'}, actCopy, 0, nullptr, nullptr, false, true, 0},
     {"Paste game", {FL_CTRL + 'v'}, actPaste, 0, nullptr, nullptr, false, true, FL_MENU_DIVIDER},
     {"Hint", {FL_CTRL + 'h'}, actHint, 0, canHint, nullptr, false, false, FL_MENU_DIVIDER},
+    {"Game window", {FL_CTRL + 'g'}, actGameWindow, 0, nullptr, isGameWindowShown, false, false, FL_MENU_TOGGLE},
+    {"Analyse game", {FL_CTRL + 'a'}, actAnalyseGame, 0, canAnalyseGame, nullptr, false, true, 0},
+    {"Analyse position", {FL_CTRL + 'l'}, actAnalysePosition, 0, nullptr, isPositionAnalysed, false, false,
+     FL_MENU_TOGGLE | FL_MENU_DIVIDER},
     {"Computer plays side 0", {0}, actComputer, 0, nullptr, isComputerOn, true, false, FL_MENU_TOGGLE},
     {"Computer plays side 1", {0}, actComputer, 1, nullptr, isComputerOn, true, false, FL_MENU_TOGGLE},
     {"Computer player", {0}, nullptr, 0, nullptr, nullptr, false, false, FL_SUBMENU | FL_MENU_DIVIDER},
@@ -165,7 +181,11 @@ void popUpMenu() {
     }
     const int x = std::min(std::max(Fl::event_x(), 0), gameWindow->w() - 1);
     const int y = std::min(std::max(Fl::event_y(), 0), gameWindow->h() - 1);
+    // The toolkit draws the check boxes of the items at its normal font size: the zoom's while it shows.
+    const Fl_Fontsize normalSize = FL_NORMAL_SIZE;
+    FL_NORMAL_SIZE = scaled(NORMAL_FONT_SIZE);
     const Fl_Menu_Item* picked = items->popup(x, y);
+    FL_NORMAL_SIZE = normalSize;
     if (picked) act(MENU[picked - items]);
 }
 

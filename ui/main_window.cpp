@@ -3,15 +3,14 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
-#include <FL/Fl_Input_.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Value_Input.H>
-#include <FL/fl_ask.H>
 
 #include <string>
 
 #include "ui/game_keys.h"
+#include "ui/message_box.h"
 #include "ui/navigation.h"
 #include "ui/think_button.h"
 #include "ui/window_scale.h"
@@ -47,17 +46,6 @@ const char* const STAT_TOOLTIPS[STAT_ROWS][2] = {
 };
 
 int boardPixels() { return squarePixels() * game.boardSize; }
-
-// scaleFonts() gives every label and text of the group's widgets the toolkit's normal size at the zoom.
-void scaleFonts(Fl_Group* group) {
-    const int size = scaled(NORMAL_FONT_SIZE);
-    for (int i = 0; i < group->children(); ++i) {
-        Fl_Widget* widget = group->child(i);
-        widget->labelsize(size);
-        if (auto* field = dynamic_cast<Fl_Input_*>(widget)) field->textsize(size);
-        if (auto* field = dynamic_cast<Fl_Value_Input*>(widget)) field->textsize(size);
-    }
-}
 
 void buildBoard(int board) {
     const int frame = scaled(FRAME_ORIGIN);
@@ -168,10 +156,7 @@ int Main_Window::handle(int event) {
             break;
         case FL_PASTE: {
             const std::string refusal = pasteGame(std::string(Fl::event_text(), Fl::event_length()));
-            if (!refusal.empty()) {
-                fl_message_title("Paste refused");
-                fl_alert("%s", refusal.c_str());
-            }
+            if (!refusal.empty()) tellRefusal("Paste refused", refusal);
             return 1;
         }
         default:

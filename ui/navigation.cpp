@@ -61,3 +61,13 @@ int GoToEnd_Button::handle(int event) {
         while (canGoForward()) redoShown(this);
     });
 }
+
+void showPly(int ply) {
+    if (thinking) return;
+    const int before = game.historyPosition;
+    while (canGoBack() && game.historyPosition > ply) undoStep();
+    while (canGoForward() && game.historyPosition < ply) redoStep();
+    if (game.historyPosition == before) return;
+    refreshBoard();
+    gameChanged(GameChange::Navigated);
+}

@@ -29,3 +29,9 @@ public:
     GoToEnd_Button(int x, int y, int w, int h, const char* label) : Fl_Button(x, y, w, h, label) {}
     int handle(int event) override;
 };
+
+// showPly() shows the position after the first `ply` moves of the history (brought into 0 to the
+// history's length), as Undo or Redo pressed that many times would: the history stays, the display is
+// refreshed, and the listeners hear of it once when the position changed. It does nothing while the
+// computer thinks. The move list and the graph of the game window go there.
+void showPly(int ply);

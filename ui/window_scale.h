@@ -3,6 +3,8 @@
 // number is exactly the one the window has always had.
 #pragma once
 
+class Fl_Group;
+
 // setWindowZoom() sets the zoom (1 to 4) for the widgets built from now on; windowZoom() reads it.
 void setWindowZoom(double zoom);
 double windowZoom();
@@ -16,3 +18,6 @@ int pieceDiameter();
 
 // NORMAL_FONT_SIZE is the toolkit's label and text size at zoom 1.
 constexpr int NORMAL_FONT_SIZE = 14;
+
+// scaleFonts() gives every label and text of the group's widgets the toolkit's normal size at the zoom.
+void scaleFonts(Fl_Group* group);

@@ -4,6 +4,7 @@
 
 #include "settings/settings_file.h"
 #include "settings/zoom.h"
+#include "ui/game_window.h"
 #include "ui/main_window.h"
 #include "ui/square_images.h"
 #include "ui/widgets.h"
@@ -38,6 +39,7 @@ void zoomTo(double zoom) {
     useZoom(zoom, true);
     renderZoomedImages();
     rebuildMainWindow();
+    rebuildGameWindow();
 }
 
 void zoomIn() { zoomTo(steppedZoom(windowZoom(), +1)); }

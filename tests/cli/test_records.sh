@@ -1,5 +1,6 @@
 # Game records in the tool: record writes them, --record reads them (from a file or standard input) into
-# the same game as --moves, selfplay --records keeps every game's, and analyse agrees with search.
+# the same game as --moves, selfplay --records keeps every game's, analyse agrees with search, and
+# analyse --annotate writes the analysis into the record.
 source "$(dirname "$0")/lib.sh"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp" "$errfile"' EXIT
@@ -110,6 +111,29 @@ if command -v script >/dev/null; then
   shown=$(script -qec "'$CLI' --moves 'F1-D3 H7-H1' analyse 3 >/dev/null" /dev/null | tr '\r' '\n')
   printf '%s\n' "$shown" | grep -q '^analysing move 2 of 2: H7-H1' || fail "analyse: no progress on a terminal: $shown"
 fi
+
+# --annotate writes the record with each move's line in the comment after it, also from a record; the
+# printed analysis stays as it was, and the annotated record reads as the plain one.
+annotated=$(cat <<'TXT'
+[Size "8"]
+[Setup "3"]
+[Result "*"]
+
+1. F1-D3 {1534 ? best B1-B3 3589} H7-H1 {-2050 ?? best A3xD3 4612}
+2. C8-C6 {4101 ? best B8-B6 6663} A2-C4 {0 best H1-F3 512} *
+TXT
+)
+"$CLI" --moves "F1-D3 H7-H1 C8-C6 A2-C4" record >"$tmp/known.txt"
+out=$("$CLI" --record "$tmp/known.txt" analyse 3 --annotate "$tmp/annotated.txt")
+[ "$out" = "$("$CLI" --moves "F1-D3 H7-H1 C8-C6 A2-C4" analyse 3)" ] || fail "analyse --annotate: the printed lines changed: $out"
+[ "$(cat "$tmp/annotated.txt" 2>/dev/null)" = "$annotated" ] || fail "analyse --annotate: wrote $(cat "$tmp/annotated.txt" 2>&1)"
+[ "$("$CLI" --record "$tmp/annotated.txt" record)" = "$(cat "$tmp/known.txt")" ] ||
+  fail "an annotated record does not read as the plain one"
+"$CLI" --moves "F1-D3" analyse 1 --annotate "$tmp/missing/a.txt" >/dev/null 2>"$tmp/stderr"
+status=$?
+[ "$status" -eq 1 ] && grep -q "^tarnwick-cli: analyse: cannot write '$tmp/missing/a.txt': " "$tmp/stderr" ||
+  fail "analyse --annotate into a missing folder: status $status, $(cat "$tmp/stderr")"
+expect_error annotate-other-command 'option --annotate goes only with analyse' --annotate "$tmp/a.txt" record
 
 expect_error analyse-no-depth 'analyse needs a depth' analyse
 expect_error analyze-bad-depth "analyze: depth '0'" analyze 0

@@ -165,6 +165,8 @@ record_case wrong-result '[Size "4"]\n\n1. B1xD3 D2-B2 1-0'
 record_case contradicted-tag '[Result "1-0"]\n\n1. B1-B3 *'
 record_case after-result '1. B1-B3 * A3xC1'
 record_case open-comment '1. B1-B3 {never closed\n*'
+record_case annotated '1. B1-B3 {3589 best B1-B3 3589} H7-G6 {-1 best A2-C2 0}\n2. C8-C6 {2052 ? best D1xA4 4099} G6xC6 {a comment} *\n'
+record_case annotated-bad-best '1. B1-B3 {3589 best B1-B9 3589} H7-G6 {-1 ?? best A2-C2 99999999999} *'
 # Strong player inputs: size byte (4 + b % 13), setup byte (b % 9), plies (b % 64) with a byte each to
 # choose the move, then depth (1 + b % 3) and mode (b % 4: fixed, noisy, stopped, playing) and, for
 # the noisy mode, the seed. Every size, each mode, openings and middle games.

@@ -7,7 +7,9 @@
 //   game on board 5, with a move taken back) exactly as it was;
 // - an accepted text is a game within the ranges, that loads into a position the from-scratch checker
 //   accepts, whose written record reads back to the same game and is written again the same; a last
-//   game loads at its Ply, and its record is written again the same.
+//   game loads at its Ply, and its record is written again the same;
+// - the analysis read from an accepted text's comments leaves the game as it was, covers no more moves
+//   than the record has, and written into the record as comments reads back the same.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/annotations.h"
 #include "position/checker.h"
 #include "records/last_game.h"
 #include "records/record.h"
@@ -49,6 +52,32 @@ void checkRefusal(const RecordError& error, const std::string& text, const GameS
         fail("a refused text changed the game: " + line, text);
 }
 
+bool sameAnalysis(const GameAnalysis& a, const GameAnalysis& b) {
+    if (a.moves.size() != b.moves.size()) return false;
+    for (size_t i = 0; i < a.moves.size(); ++i) {
+        const MoveAnalysis &x = a.moves[i], &y = b.moves[i];
+        if (!sameMove(x.played, y.played) || !sameMove(x.best, y.best) || x.score != y.score ||
+            x.bestScore != y.bestScore || x.mark != y.mark)
+            return false;
+    }
+    return true;
+}
+
+// checkAnnotations() reads the analysis in the comments of an accepted record loaded in play.
+void checkAnnotations(const GameRecord& record, const std::string& text) {
+    if (record.moveComments.size() != record.moves.size()) fail("not one comment entry per move", text);
+    const GameState before = game;
+    const GameAnalysis analysis = analysisFromRecord(record);
+    if (!diffPositions(game, before).empty()) fail("reading the analysis changed the game", text);
+    if (analysis.moves.size() > record.moves.size()) fail("an analysis of more moves than the record has", text);
+    const std::string annotated = recordText("", annotationComments(analysis));
+    GameRecord again;
+    RecordError error;
+    if (!readRecord(annotated, again, error)) fail("the annotated record is refused: " + describeRecordError(error), text);
+    if (!sameAnalysis(analysis, analysisFromRecord(again)))
+        fail("the annotated record reads back to another analysis:\n" + annotated, text);
+}
+
 void checkAccepted(const GameRecord& record, const std::string& text) {
     if (record.size < 4 || record.size > MAX_BOARD_SIZE || record.setup < 0 || record.setup > 8)
         fail("accepted a game out of range", text);
@@ -63,6 +92,7 @@ void checkAccepted(const GameRecord& record, const std::string& text) {
     if (!sameGame(record, again)) fail("the written record reads to another game:\n" + written, text);
     loadRecord(again);
     if (recordText() != written) fail("the record is written differently the second time", text);
+    checkAnnotations(record, text);
 }
 
 // checkKeptGame() reads the text as a last game: refused like any record, or loaded at its Ply.

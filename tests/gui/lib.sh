@@ -45,10 +45,11 @@ gui_poll() {
     return 1
 }
 
-# gui_start_xvfb: a server of our own at 24 bits (exact colours in screenshots). -noreset keeps it
+# gui_start_xvfb: a server of our own at 24 bits (exact colours in screenshots), of the size
+# GUI_SCREEN (WIDTHxHEIGHT, 1024x768 unless the test sets another before gui_init). -noreset keeps it
 # from resetting when its last client leaves, which would make the next program fail to connect.
 gui_start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${GUI_SCREEN:-1024x768}x24" -noreset -nolisten tcp \
         3>"$GUI_TMP/display" 2>"$GUI_TMP/xvfb.log" &
     GUI_XVFB_PID=$!
     gui_poll "$GUI_TIMEOUT" test -s "$GUI_TMP/display" || return 1
@@ -496,7 +497,7 @@ gui_expect_position() {
 
 # The menu's items, top to bottom.
 GUI_MENU_ITEMS=("New game..." "Open..." "Save as..." "Resume last game" "Copy game" "Paste game" "Hint"
-    "Computer plays side 0" "Computer plays side 1" "Computer player" "Zoom in" "Zoom out" "Actual size" "About"
+    "Game window" "Analyse game" "Analyse position" "Computer plays side 0" "Computer plays side 1" "Computer player" "Zoom in" "Zoom out" "Actual size" "About"
     "Quit")
 # The items of the "Computer player" submenu.
 GUI_PLAYER_ITEMS=("Classic player" "Strong player" "Level 1" "Level 2" "Level 3" "Level 4" "Level 5" "Level 6"
@@ -597,13 +598,14 @@ gui_pick_player() {
 }
 
 # gui_menu_active_items: the numbers of the items drawn active (their text in black) in the menu popped up,
-# 1 for the first.
+# 1 for the first. The rows are looked at right of the check boxes, whose frames are black also on an
+# inactive item.
 gui_menu_active_items() {
     local i count=${#GUI_MENU_ITEMS[@]} height active=
     height=$(gui_window_size "$GUI_MENU" | cut -dx -f2)
     gui_screenshot "$GUI_MENU" "$GUI_TMP/menu.png" || return 1
     for (( i = 0; i < count; i++ )); do
-        convert "$GUI_TMP/menu.png" -crop "150x$(( height / count - 6 ))+5+$(( i * height / count + 3 ))" +repage \
+        convert "$GUI_TMP/menu.png" -crop "130x$(( height / count - 6 ))+25+$(( i * height / count + 3 ))" +repage \
             -format %c histogram:info:- | grep -q '#000000' && active+="${active:+ }$(( i + 1 ))"
     done
     echo "$active"

@@ -25,11 +25,11 @@ if W=$(gui_wait_window "${GUI_MAIN_SEARCH[@]}"); then
             gui_fail "no menu for the right button on $place"
         fi
     done
-    # Zoom out and Actual size cannot act at zoom 1 (items 12 and 13).
+    # Zoom out and Actual size cannot act at zoom 1 (items 15 and 16).
     for key in Menu shift+F10; do
         if gui_open_menu "$W" "$key"; then
             gui_expect_menu_items "$key pops the menu up; all but Zoom out and Actual size act" \
-                "1 2 3 4 5 6 7 8 9 10 11 14 15"
+                "1 2 3 4 5 6 7 8 9 10 11 12 13 14 17 18"
             gui_close_menu "$W"
         else
             gui_fail "no menu for $key"
@@ -42,13 +42,13 @@ if W=$(gui_wait_window "${GUI_MAIN_SEARCH[@]}"); then
         gui_fail "About shows no box"
     fi
 
-    # A think of at most 1000 seconds: during it only the "Computer plays" items (8, 9) and Quit (15) act,
+    # A think of at most 1000 seconds: during it only the "Computer plays" items (11, 12) and Quit (18) act,
     # and Quit ends the program at once.
     gui_set_limits "$W" "$N" 30 1000
     gui_key "$W" ctrl+t
     gui_poll "$GUI_TIMEOUT" eval 'gui_shot_ppm "$W" && [ "$(convert "$GUI_TMP/shot.ppm" -crop "64x14+$(( B + 83 ))+138" +repage -format %k info:)" -gt 1 ]'
     if gui_open_menu "$W" Menu; then
-        gui_expect_menu_items "while the computer thinks only the Computer plays items and Quit act" "8 9 15"
+        gui_expect_menu_items "while the computer thinks only the Computer plays items and Quit act" "11 12 18"
         gui_pick Quit
         gui_wait_exit
         gui_expect_eq "Quit ends the program during a think with status 0" 0 "$GUI_EXIT_STATUS"
