@@ -1,6 +1,7 @@
 #include "strong/strong_think.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include <unistd.h>
@@ -124,10 +125,10 @@ bool isResolved(int32_t value, int depth) {
 StrongResult strongThink(const StrongRequest& request) {
     const bool timed = request.seconds > 0;
     TranspositionTable& table = tableOf(game.sideToMove);
-    if (timed) {
+    if (timed && !request.continuing) {
         nextAge(table);
         ageMoveOrder();
-    } else {
+    } else if (!timed) {
         clearTable(table);
         clearMoveOrder();
     }
@@ -158,7 +159,9 @@ StrongResult strongThink(const StrongRequest& request) {
         }
         if (request.onIteration)
             request.onIteration({depth, value, strongSearch.nodes, thinkSeconds(), &rootVariation});
-        if (isResolved(value, depth) || (timed && count == 1)) break;
+        // A single legal move needs no deeper search, unless the think has no end: then its line is
+        // what is wanted.
+        if (isResolved(value, depth) || (timed && count == 1 && std::isfinite(request.seconds))) break;
         if (timed && !canStartIteration()) break;
     }
     if (request.noise > 0) {

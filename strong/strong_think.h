@@ -26,6 +26,9 @@ struct StrongRequest {
     bool progress;            // report the root move and the depth to the toolkit
     // Called after every completed iteration, when not null, with the position as the think found it.
     void (*onIteration)(const StrongIteration& iteration) = nullptr;
+    // A timed think that goes on with one stopped on the same position: what the table and the move
+    // order hold is not aged, as if the think had never stopped.
+    bool continuing = false;
 };
 
 struct StrongResult {

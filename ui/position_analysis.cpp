@@ -53,7 +53,8 @@ std::string whyNot() {
 void onAnalysisTurn(void*) {
     if (thinking || eventsWaiting()) return;
     const uint64_t key = positionKeyWithSide();
-    if (key != shownKey || shownDepth == 0) {
+    const bool continuing = key == shownKey && shownDepth > 0;
+    if (!continuing) {
         shownKey = key;
         shownDepth = 0;
         showLine(whyNot());
@@ -69,6 +70,7 @@ void onAnalysisTurn(void*) {
         EventsHeldBack held(&stopFlag);
         StrongRequest request{STRONG_MAX_PLY - 1, std::numeric_limits<double>::infinity(), 0, 0, &stopFlag, false};
         request.onIteration = showIteration;
+        request.continuing = continuing;
         strongThink(request);
         interrupted = held.interrupted();
     }
