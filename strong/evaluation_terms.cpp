@@ -63,7 +63,7 @@ SideTerms measureSharedTerms(int side, uint32_t wanted) {
     t.value[TERM_MOVES] = game.sideMoveCount[side];
     t.value[TERM_CAPTURES] = game.sideCaptureCount[side];
     t.value[TERM_GROUPS] = game.groupCount[side];
-    if (wanted & termBit(TERM_EDGE_MOVES)) t.value[TERM_EDGE_MOVES] = countMobility(side).toEdge;
+    if (wanted & termBit(TERM_EDGE_MOVES)) t.value[TERM_EDGE_MOVES] = edgeMoves(side);
     return t;
 }
 

@@ -12,5 +12,9 @@ struct MobilityKinds {
 };
 
 // countMobility() counts the side's legal moves by kind, from its pieces' move bits and the line
-// counts, without making a move.
+// counts, without making a move: piece by piece, the twin that the tests compare edgeMoves() with.
 MobilityKinds countMobility(int side);
+
+// edgeMoves() is the side's moves that land on the edge, counted line by line from the lines' move
+// masks: a few bits a line, where counting piece by piece looks at every direction of every piece.
+int32_t edgeMoves(int side);

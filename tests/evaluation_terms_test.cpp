@@ -94,12 +94,14 @@ TEST(EvaluationTerms, MovesByKind) {
     MobilityKinds kinds = countMobility(0);
     EXPECT_EQ(kinds.moves, 8);
     EXPECT_EQ(kinds.toEdge, 5);
+    EXPECT_EQ(edgeMoves(0), 5);
     EXPECT_EQ(kinds.captures, 0);
     setUpBoard(5, {{3, 3, 0}, {3, 5, 1}});
     kinds = countMobility(0);
     EXPECT_EQ(kinds.moves, 8);
     EXPECT_EQ(kinds.captures, 1);
     EXPECT_EQ(kinds.toEdge, 2);
+    EXPECT_EQ(edgeMoves(0), 2);
 }
 
 // The evaluation is the bonus of the side to move plus the weighted differences of the terms, and
@@ -116,8 +118,9 @@ TEST(EvaluationTerms, EvaluationIsTheWeightedDifference) {
     EXPECT_EQ(strongEvaluation(), value);
 }
 
-// The terms kept by the arrangement of a side's pieces are those measured afresh, position after
-// position of random games on every board size, where arrangements come back and slots are shared.
+// The terms kept by the arrangement of a side's pieces are those measured afresh, and the moves to the
+// edge counted line by line are those counted piece by piece, position after position of random
+// games on every board size, where arrangements come back and slots are shared.
 TEST(EvaluationTerms, KeptTermsAreThoseMeasuredAfresh) {
     std::mt19937 random(11);
     for (int size = 4; size <= 16; ++size) {
@@ -129,6 +132,7 @@ TEST(EvaluationTerms, KeptTermsAreThoseMeasuredAfresh) {
                 const SideTerms kept = measureTerms(side, ALL_TERMS), fresh = measureTermsAfresh(side, ALL_TERMS);
                 for (int k = 0; k < TERM_COUNT; ++k)
                     ASSERT_EQ(kept.value[k], fresh.value[k]) << termName(k) << " of side " << side << ", size " << size;
+                ASSERT_EQ(edgeMoves(side), countMobility(side).toEdge) << "side " << side << ", size " << size;
             }
             commitMove(moves[random() % moves.size()]);
         }
