@@ -1,5 +1,7 @@
 #include "ui/game_files.h"
 
+#include <unistd.h>
+
 #include <FL/Fl_Native_File_Chooser.H>
 #include <FL/Fl_Window.H>
 
@@ -46,21 +48,51 @@ void showNewGame(int oldSize) {
     gameChanged(GameChange::GameReplaced);
 }
 
-// chooseFile() asks for a file with the toolkit's chooser; "" when the person cancels. The chooser
-// starts in the folder of the window's file, and Save as offers its name.
+// InFolder makes `folder` the process's working folder for as long as it lives. The toolkit's own
+// chooser reads a name typed without a folder as one in the working folder, whatever folder it shows:
+// inside the folder it shows, a new name typed in Save as lands there and not in the folder the
+// program was started from.
+class InFolder {
+public:
+    explicit InFolder(const std::string& folder) {
+        char here[4096];
+        if (folder.empty() || !getcwd(here, sizeof here)) return;
+        if (chdir(folder.c_str()) == 0) previous_ = here;
+    }
+    ~InFolder() {
+        if (!previous_.empty() && chdir(previous_.c_str()) != 0) {
+            // The folder left has gone meanwhile: the names the program uses are absolute anyway.
+        }
+    }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    std::string previous_;
+};
+
+// absoluteOf() is the path as an absolute one, read in the working folder.
+std::string absoluteOf(const char* path) {
+    char here[4096];
+    if (path[0] == '/' || !getcwd(here, sizeof here)) return path;
+    return std::string(here) + "/" + path;
+}
+
+// chooseFile() asks for a file with the toolkit's chooser; "" when the person cancels.
 std::string chooseFile(const char* title, Fl_Native_File_Chooser::Type type) {
+    const InFolder inFolder(gameFile.empty() ? "" : folderOf(gameFile));
     Fl_Native_File_Chooser chooser(type);
     chooser.title(title);
     chooser.filter(RECORD_FILTER);
     if (type == Fl_Native_File_Chooser::BROWSE_SAVE_FILE)
         chooser.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
-    if (!gameFile.empty()) {
-        chooser.directory(folderOf(gameFile).c_str());
-        if (type == Fl_Native_File_Chooser::BROWSE_SAVE_FILE) chooser.preset_file(fileNameOf(gameFile).c_str());
-    }
+    // The chooser starts in the folder of the window's file, its name in the list. The name is not put
+    // into the file field: the toolkit's chooser garbles a field whose text it has to complete while
+    // the person types over a name it holds, and starts clean after the folder's path.
+    if (!gameFile.empty()) chooser.directory(folderOf(gameFile).c_str());
     switch (chooser.show()) {
         case 0:
-            return chooser.filename();
+            return absoluteOf(chooser.filename());
         case -1:
             tell(title, std::string("The file chooser failed: ") + chooser.errmsg());
             return "";

@@ -632,7 +632,7 @@ gui_close_menu() {
 }
 
 # gui_choose_file TITLE TEXT: in the file chooser titled TITLE, types TEXT into its file field, after the
-# folder it shows or over the file name it offers (which it selects), and presses Enter; waits for the
+# folder it shows, and presses Enter; waits for the
 # chooser to go.
 gui_choose_file() {
     local chooser

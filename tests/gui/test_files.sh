@@ -84,6 +84,19 @@ gui_launch --record "$FILES/saved.txt"
 if W=$(gui_wait_window "${GUI_MAIN_SEARCH[@]}"); then
     gui_expect_eq "--record FILE: the title names the file" "saved.txt - Tarnwick 2.0" "$(title)"
     gui_expect_position "--record FILE: the record's last position" "$W" 6 4 "$line" "restart undo"
+    # Save as starts in the record's folder, not the one the program was started from, and a new name
+    # typed at a person's pace lands there as typed.
+    gui_key "$W" ctrl+s
+    if chooser=$(gui_wait_window --name '^Save game as$'); then
+        xdotool mousemove --window "$chooser" 5 5 type --delay 150 -- copy.txt
+        xdotool key Return
+        gui_wait_gone "$chooser"
+        gui_poll "$GUI_TIMEOUT" titleIs "copy.txt - Tarnwick 2.0"
+        gui_expect_eq "a new name typed slowly is saved in the record's folder" "copy.txt - Tarnwick 2.0, same" \
+            "$(title), $(cmp -s "$FILES/saved.txt" "$FILES/copy.txt" && echo same || echo "not in $FILES")"
+    else
+        gui_fail "no Save as chooser after --record"
+    fi
     gui_close_window "$W"
     gui_wait_exit
 else

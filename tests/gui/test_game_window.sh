@@ -76,12 +76,12 @@ expect_legal_first_move() {
     fi
 }
 
-# save_into_record_file: Save as, and Enter in the chooser, which offers the opened record's file, and in
-# the question whether to write over it (a window without a title).
+# save_into_record_file: Save as, the opened record's name typed in the chooser, which shows its folder,
+# and Enter in the question whether to write over it (a window without a title).
 save_into_record_file() {
-    local chooser question
+    local question
     gui_key "$W" ctrl+s
-    chooser=$(gui_wait_window --name '^Save game as$') && gui_dismiss "$chooser" &&
+    gui_choose_file "Save game as" eight.txt &&
         question=$(gui_wait_window --name '^$') && gui_dismiss "$question" &&
         gui_poll "$GUI_TIMEOUT" grep -q '{' "$FILES/eight.txt"
 }
