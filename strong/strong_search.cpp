@@ -116,10 +116,10 @@ void showRootMove(int number, const Move& m, int depth) {
     toolkit.setAtDepth(depthText);
 }
 
-// changesConnectivity() tells whether the move just made changed the number of groups of either side
-// from `groups`, the numbers before it.
-inline bool changesConnectivity(const int32_t groups[2]) {
-    return game.groupCount[0] != groups[0] || game.groupCount[1] != groups[1];
+// improvesConnectivity() tells whether the capture that `side` just made joined groups of its own
+// or split the enemy's, from `groups`, the numbers of groups before it.
+inline bool improvesConnectivity(int side, const int32_t groups[2]) {
+    return game.groupCount[side] < groups[side] || game.groupCount[side ^ 1] > groups[side ^ 1];
 }
 
 // quiescence() is the value of the position at or beyond the horizon: the evaluation as it stands,
@@ -140,7 +140,7 @@ int32_t quiescence(int32_t alpha, int32_t beta, int ply, int plies) {
             const Move m = buildMove(id, __builtin_ctz(dirs));
             playMove(m);
             int32_t v = best;
-            if (changesConnectivity(groups)) v = -quiescence(-beta, -alpha, ply + 1, plies - 1);
+            if (improvesConnectivity(side, groups)) v = -quiescence(-beta, -alpha, ply + 1, plies - 1);
             takeBackMove(m);
             if (strongSearch.stopped) return 0;
             if (v > best) {

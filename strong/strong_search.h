@@ -18,10 +18,9 @@ constexpr int32_t STRONG_INFINITY = 2147483647;
 constexpr int32_t winAt(int ply) { return WIN_SCORE + DECIDED_DEPTH_STEP * (STRONG_MAX_PLY - ply); }
 
 // Quiescence: at the horizon the side to move may still play, this many plies deep, the captures that
-// change how the pieces of either side hang together (a group split or joined, a straggler taken),
-// for these are the moves whose effect a static evaluation cannot see. Every other position is
-// judged as it stands.
-constexpr int QUIESCENCE_PLIES = 0;
+// join groups of its own or split the enemy's (and so every capture that connects it), for these are
+// the moves whose effect a static evaluation cannot see. Every other position is judged as it stands.
+constexpr int QUIESCENCE_PLIES = 1;
 
 // What one search needs and what it counts. The search stops early, returning values that the caller
 // must not use, once `stopped` is set: when `mayStop` allows it and the stop flag or the clock says so.

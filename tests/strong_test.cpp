@@ -258,13 +258,14 @@ bool opponentConnectsByCapture(const Move& m) {
 // quiescence the capture at its horizon is searched and the move avoided.
 TEST_F(Strong, QuiescenceSeesTheCaptureThatConnectsBeyondTheHorizon) {
     const Game games[] = {{5, 7, {"E4-B4", "E3xC5", "C1xC5", "A3-B2", "C4-C1", "D1-D4", "A2xA4"}},
-                          {6, 8, {"D6xF4", "D1-D4", "C1xC5", "D4-E5", "B1-D1", "D2xD5", "F2xB6", "A2xE6", "B4xE1", "C6-F6"}},
-                          {6, 2, {"D5-D3", "D2-F2", "C2-A2", "C5-C6", "B4-C5", "E4-E6", "A2-C2"}}};
+                          {6, 0, {"D2xB4", "E4-E2", "D5-F5", "B3-B1", "C2-D1", "E3-D2", "F5-D5", "B1-A2", "D5-B5"}},
+                          {5, 8, {"C1xA3", "E3-D2", "C5-D4", "D3xA3", "E2xB5", "E4-E3", "C4-E2", "E3-C1", "A4-C4", "C1-E3",
+                                  "B1xD1"}}};
     for (const Game& g : games) {
         SCOPED_TRACE("size " + std::to_string(g.size) + " setup " + std::to_string(g.setup));
         ASSERT_EQ(setUpGame(g.size, g.setup, g.moves), "");
         const Move plain = rootSearch(1, 0);
-        const Move quiet = rootSearch(1, 4);
+        const Move quiet = rootSearch(1, QUIESCENCE_PLIES);
         EXPECT_TRUE(opponentConnectsByCapture(plain)) << moveText(plain);
         EXPECT_FALSE(opponentConnectsByCapture(quiet)) << moveText(quiet);
     }

@@ -35,8 +35,8 @@ int termOfName(const std::string& name) {
 void writeHeader(const Weights& w, size_t positions, size_t games, double scale, double before, double after) {
     std::printf("// The weights of the strong player's evaluation, in evaluation units (1024 for a step of connection\n");
     std::printf("// distance) per unit of each term (strong/evaluation_terms.h), and the bonus of the side to move.\n");
-    std::printf("// Written by scripts/tune-evaluation.sh: tarnwick-tune fitted them to %zu positions of %zu games,\n",
-                positions, games);
+    std::printf("// Written by tarnwick-tune, which scripts/tune-evaluation.sh runs on the strong player's own games:\n");
+    std::printf("// fitted to %zu positions of %zu games,\n", positions, games);
     std::printf("// predicting each game's result as 1 / (1 + exp(-value / %.0f)); the mean squared error of the\n", scale);
     std::printf("// prediction went from %.5f with the weights before to %.5f.\n", before, after);
     std::printf("#pragma once\n\n#include <cstdint>\n\n#include \"strong/evaluation_terms.h\"\n\n");
